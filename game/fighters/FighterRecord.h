@@ -1,0 +1,54 @@
+// The fighter record: every per-fighter field, for the four fighter slots 0..3.
+#pragma once
+
+#include <cstdint>
+
+#include "shell/Flag.h"
+
+namespace PlayerModule {
+
+inline constexpr int kSlots = 4;
+
+// Position and motion
+inline double PosX[kSlots];         // x of the cell's left edge, kept in -32..639
+inline int16_t PosY[kSlots];        // y of the cell's top edge
+inline double VelX[kSlots];
+inline float VelY[kSlots];
+inline double CellX[kSlots];        // top-left of the current 32x64 cell of SurfCharSheet
+inline int16_t CellY[kSlots];       // + 128 selects the mirrored copy
+inline Flag FacingRight[kSlots];
+
+// Inputs of this frame
+inline Flag InUp[kSlots], InLeft[kSlots], InRight[kSlots], InDown[kSlots], InFlap[kSlots];
+inline Flag InFlapHold[kSlots];
+
+inline Flag OnGround[kSlots];
+inline Flag NoFlap[kSlots];
+inline uint8_t Balloons[kSlots];
+inline Flag JustHit[kSlots];
+inline uint8_t BlinkTimer[kSlots];
+inline double BlinkOffset[kSlots];  // 0 or 512
+
+// Super gauge and move
+inline float Gauge[kSlots];
+inline Flag GaugeFullSounded[kSlots];
+inline Flag SuperArmed[kSlots];
+inline Flag SuperRunning[kSlots];
+inline int16_t SuperFrame[kSlots];
+inline uint8_t SuperCooldown[kSlots];
+inline Flag SuperFacing[kSlots];
+
+inline uint8_t Character[kSlots];   // 0..10; 11..15 special opponent's moves
+inline Flag UpSeen[kSlots];
+inline uint8_t FallFrame[kSlots];
+inline int16_t FallSpeed[kSlots];
+inline int16_t CoinsHeld[kSlots];
+inline Flag ContactDone[kSlots];
+inline Flag Dying[kSlots];
+inline int16_t Stock[kSlots];
+inline Flag Out[kSlots];
+
+// Entry screen
+inline Flag Entered[kSlots];
+
+}  // namespace PlayerModule
