@@ -6,6 +6,7 @@ JOBS ?= $(shell nproc)
 ifeq ($(SANITIZE),1)
 BUILD ?= build-asan
 CMAKE_FLAGS += -DAEROTUSSLE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+TEST_ENV = ASAN_OPTIONS=abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 else
 BUILD ?= build
 CMAKE_FLAGS += -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -30,7 +31,7 @@ play: build
 	./$(BUILD)/bin/aerotussle $(ARGS)
 
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) $(CTEST_ARGS)
+	$(TEST_ENV) ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) $(CTEST_ARGS)
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
