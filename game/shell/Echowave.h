@@ -38,7 +38,8 @@ struct Library {
     int32_t (*dsStop)(int32_t) = nullptr;
     int32_t (*dsFree)(int32_t) = nullptr;
     int32_t (*dsTerminate)(int32_t) = nullptr;
-    void (*dsSetNullDevice)(int32_t) = nullptr;
+    void (*dsSetNullDevice)(int32_t) = nullptr;   // optional
+    int32_t (*dsIsPlaying)(int32_t) = nullptr;    // optional
 };
 // Loads libechowell.so (program's directory, then the system path) unless a table is bound.
 // Returns false when it cannot be loaded.
