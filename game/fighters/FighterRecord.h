@@ -51,4 +51,27 @@ inline Flag Out[kSlots];
 // Entry screen
 inline Flag Entered[kSlots];
 
+// Held by the stage creature: the update skips the fighter
+inline Flag Captured[kSlots];
+
+// Versus rounds won; kept for the whole run of the program
+inline uint8_t Wins[kSlots];
+
+// Super-move fields
+inline int16_t BeamX[kSlots];           // x of character 3's beam column
+inline Flag DiveUp[kSlots];             // character 5's zigzag goes up
+inline uint8_t AfterHitTimer[kSlots];   // character 9: hit test off while it runs
+inline int16_t TrailX[kSlots][4], TrailY[kSlots][4];  // character 5's after-images
+
+// Effect counters of the renderer
+inline uint8_t StrikeFlash[kSlots];     // strike-flash countdown, 0 = off
+inline Flag FlickerToggle[kSlots];
+
+// The special opponent's thrown object
+inline Flag SuperObjectOn = False;
+inline double SuperObjectX = 0;
+inline double SuperObjectY = 0;
+// Alternative backdrop during character 9's finish
+inline Flag SuperBackdropAlt = False;
+
 }  // namespace PlayerModule

@@ -23,4 +23,15 @@ inline Flag CourseBanner = False;
 inline int16_t CourseBannerFrame = 0;
 inline int16_t CourseBannerX = 0;
 inline Flag SuperInProgress = False;
+
+inline uint8_t StageNumber = 0;      // battlefield in play
+
+// Renderer state
+inline float SceneryX[11] = {};      // drifting scenery pieces
+inline uint8_t ShakeFrame = 0;       // nonzero: background 2 pixels higher for one frame
+inline double ZoomTimer = 0;         // 0 = off, 1..4 = frame of the hit zoom
+inline uint8_t ZoomTarget = 0;
+inline double ZoomX = 0;
+inline int16_t ZoomY = 0;
+inline int16_t SequenceFrame = 0;    // frame of a full-screen super sequence
 }  // namespace Main_Module
