@@ -2,6 +2,7 @@
 // SDL2 (a real window) or headless (no window, virtual clock, scripted input).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -13,6 +14,10 @@ struct PlatformOptions {
     bool headless = false;
     std::string scriptPath;     // headless: input script ("" = none)
     long frameLimit = -1;       // headless: stop after this many presented frames (-1 = no limit)
+    // headless, for tests: the script as text (used when scriptPath is empty); scriptName
+    // names it in messages.
+    std::string scriptText;
+    std::string scriptName = "script";
 };
 
 // The events of the window BattleFiled. Every handler runs only inside DoEvents
@@ -27,7 +32,8 @@ struct BattleFiledEvents {
     void (*Form_Unload)() = nullptr;
 };
 
-// Opens the backend and the window. Returns false (with a message on stderr) if it cannot.
+// Opens the backend and the window. Returns false (with a message on stderr) if it cannot,
+// also when the headless script has a malformed line (every line is checked here).
 bool PlatformOpen(const PlatformOptions& options);
 // Fires Form_Activate once; returns when it returns. Then the program ends.
 void PlatformRun(const BattleFiledEvents& events);
@@ -105,7 +111,9 @@ uint32_t joyGetPosEx(uint32_t id, JOYINFOEX* info);
 
 // ---- Headless hooks (wired by the executable) ----------------------------------------------
 
-// Called once per presented frame; advances the headless script (no-op on SDL).
+// Called once per presented frame; advances the headless script (no-op on SDL). The script
+// lines of the new frame count take effect at the next platform call (key state, cursor,
+// clock, DoEvents, ...); their window events are delivered at the next DoEvents.
 void PlatformFramePresented();
 // Frames presented so far.
 long PlatformFrameCount();
@@ -118,3 +126,23 @@ struct CapturedFrame {
 void PlatformSetCaptureSource(std::function<bool(CapturedFrame&)> source);
 // state: a flat JSON object of the game's globals.
 void PlatformSetStateSource(std::function<std::string()> source);
+
+// Writes an RGB frame as an 8-bit RGB PNG. False (with the reason in *error) on failure.
+bool PlatformWritePng(const std::string& path, const CapturedFrame& frame, std::string* error);
+
+// ---- For tests in the same process ---------------------------------------------------------
+// A headless run in a test: PlatformOpen({.headless = true, .scriptText = "..."}), then drive
+// it with PlatformFramePresented / PlatformWait / PlatformHeadlessCommand; PlatformClose and
+// PlatformOpen again start afresh (keys up, clock 0, cursor count 0, no events).
+
+// Called instead of ending the process when the run must stop (frame limit, `quit`, a window
+// close after Form_Unload). Default (empty function): exit the process with the code (files are flushed).
+// A test handler may throw to unwind out of the game.
+void PlatformSetStopHandler(std::function<void(int exitCode)> handler);
+// Headless: sets the virtual clock (GetTickCount) to ms.
+void PlatformHeadlessSetClock(uint32_t ms);
+// Headless: runs one script command now, without a frame number ("keydown 37",
+// "mousemove 300 300", "close", ...). False with the reason in *error if it is malformed.
+bool PlatformHeadlessCommand(const std::string& command, std::string* error);
+// Pending window events (not yet delivered by DoEvents).
+size_t PlatformPendingEvents();
