@@ -8,8 +8,8 @@
 namespace SUPER_MODULE {
 
 // Returns once at least ms milliseconds have passed by GetTickCount (survives the tick
-// count's wrap). Window events do not run meanwhile. WaitMs(0) returns at once.
-void WaitMs(uint32_t ms);
+// count's wrap). Window events do not run meanwhile. ms <= 0 returns at once.
+void WaitMs(int32_t ms);
 
 // True hides the cursor (ShowCursor(false)), False shows it (ShowCursor(true)). Counted:
 // every hide must be matched by one show.
