@@ -285,6 +285,8 @@ void PlatformSetStopHandler(std::function<void(int)> handler) {
     TheHooks().stop = std::move(handler);
 }
 
+void PlatformSetHandlers(const BattleFiledEvents& events) { Cur().events = events; }
+
 void PlatformHeadlessSetClock(uint32_t ms) { Cur().backend->SetClock(ms); }
 
 bool PlatformHeadlessCommand(const std::string& command, std::string* error) {

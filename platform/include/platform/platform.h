@@ -139,6 +139,8 @@ bool PlatformWritePng(const std::string& path, const CapturedFrame& frame, std::
 // close after Form_Unload). Default (empty function): exit the process with the code (files are flushed).
 // A test handler may throw to unwind out of the game.
 void PlatformSetStopHandler(std::function<void(int exitCode)> handler);
+// Installs the window's handlers without activating it (PlatformRun does both).
+void PlatformSetHandlers(const BattleFiledEvents& events);
 // Headless: sets the virtual clock (GetTickCount) to ms.
 void PlatformHeadlessSetClock(uint32_t ms);
 // Headless: runs one script command now, without a frame number ("keydown 37",
