@@ -90,7 +90,7 @@ void Release(Entry& e) {
 void MixLocked(State& s, int16_t* out, uint32_t frames) {
     s.sounding.clear();
     for (Entry& e : s.table)
-        if (e.kind == Kind::Buffer && e.buffer->voice.playing) s.sounding.push_back(&e.buffer->voice);
+        if (e.kind == Kind::Buffer && e.buffer->voice.Audible()) s.sounding.push_back(&e.buffer->voice);
     while (frames > 0) {
         const uint32_t n = frames < kChunkFrames ? frames : kChunkFrames;
         s.mixer.Mix(s.sounding.data(), s.sounding.size(), out, n);
@@ -124,15 +124,14 @@ bool OpenSdl(State& s) {
     return true;
 }
 
-int32_t SetPlaying(int32_t buffer, bool playing, bool looping) {
+// Starts (loop or not) or stops a buffer; 0 for a refused handle.
+int32_t Control(int32_t buffer, bool start, bool loop) {
     State& s = S();
     std::lock_guard<std::mutex> guard(s.lock);
     Entry* e = Find(s, buffer, Kind::Buffer);
     if (!e) return 0;
-    Voice& v = e->buffer->voice;
-    v.pos = 0;
-    v.playing = playing;
-    v.looping = looping;
+    if (start) e->buffer->voice.Start(loop);
+    else e->buffer->voice.Stop();
     return 1;
 }
 
@@ -211,9 +210,9 @@ int32_t dsCreateDSB(int32_t device, const void* image, int32_t flag) {
     return dsCreateDSBEx(device, image, declared + 8, flag);
 }
 
-int32_t dsPlay(int32_t buffer) { return SetPlaying(buffer, true, false); }
-int32_t dsPlayLooping(int32_t buffer) { return SetPlaying(buffer, true, true); }
-int32_t dsStop(int32_t buffer) { return SetPlaying(buffer, false, false); }
+int32_t dsPlay(int32_t buffer) { return Control(buffer, true, false); }
+int32_t dsPlayLooping(int32_t buffer) { return Control(buffer, true, true); }
+int32_t dsStop(int32_t buffer) { return Control(buffer, false, false); }
 
 int32_t dsFree(int32_t buffer) {
     State& s = S();

@@ -15,7 +15,18 @@ struct Voice {
     uint32_t pos = 0;   // next frame to play
     bool playing = false;
     bool looping = false;
+    uint32_t rampIn = 0;   // frames left of the fade-in after a start
+    uint32_t fadeOut = 0;  // frames left of the fade-out after a stop (playing is false)
+
+    // Starts from the beginning with a short fade-in; stops with a short fade-out, so neither
+    // clicks. A stopped voice reports playing = false at once.
+    void Start(bool loop);
+    void Stop();
+    bool Audible() const { return playing || fadeOut > 0; }
 };
+
+// Length of the start and stop fades, in output frames.
+inline constexpr uint32_t kRampFrames = 96;
 
 class Mixer {
 public:
