@@ -1,7 +1,8 @@
 // The four sprite routines every picture goes through: one argument order (source, destination,
 // source rectangle, destination), clipping against both surfaces, and the wipe to black.
 // Coordinates may be fractional; each is rounded at the call with RoundHalfEven.
-// Surface handle 0 is the back surface.
+// As a destination, surface 0 is the back surface; a source must be a real handle (the back
+// surface as a source is ddGetBackSurface()).
 #pragma once
 
 #include <cstdint>
