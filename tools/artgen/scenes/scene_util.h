@@ -50,6 +50,19 @@ inline void CaptionCentred(art::Canvas& c, int cx, int y, const std::string& s, 
 void Balloon(art::Canvas& c, int cx, int cy, int r, uint8_t dark, uint8_t body, uint8_t light, uint8_t line,
              int string);
 
+// Big chunky letters: the pixel font scaled up, with a lit top edge, a two-tone face, a
+// down-right extrusion `depth` pixels deep and a black edge `edge` pixels wide. `shine` >= 0
+// puts a white diagonal band across the face starting at that x.
+struct BigStyle {
+  int scale = 8;
+  uint8_t top, mid, bottom, lit;
+  uint8_t depthLight, depthDark;
+  int depth = 6, edge = 3;
+  int shine = -1;
+};
+void BigLetters(art::Canvas& c, int x, int y, const std::string& text, const BigStyle& s);
+int BigWidth(const std::string& text, int scale);
+
 // Copies of the game palette entries used by a 4-bit picture, to keep it within 16.
 std::vector<uint8_t> UsedColours(const art::Canvas& c);
 

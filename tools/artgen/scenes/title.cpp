@@ -70,21 +70,8 @@ void DrawBackdrop(Canvas& c) {
 constexpr const char* kName = "AEROTUSSLE";
 constexpr int kScale = 8, kLogoX = 44, kLogoY = 104;
 
-// Ink mask of the name at scale 1.
-Canvas NameMask() {
-  Canvas m(art::TextWidth(kName) + 2, 10, 0);
-  art::DrawText(m, 0, 0, kName, 1);
-  return m;
-}
-
 void DrawLogo(Canvas& c, int frame) {
-  static const Canvas mask = NameMask();
-  auto ink = [&](int x, int y) {  // canvas pixel inside a letter?
-    int gx = (x - kLogoX), gy = (y - kLogoY);
-    if (gx < 0 || gy < 0) return false;
-    return mask.Get(gx / kScale, gy / kScale) == 1 && gy / kScale < 7;
-  };
-  const int w = mask.w * kScale, h = 7 * kScale;
+  const int w = BigWidth(kName, kScale);
   // Balloons tied to the first and last letters, bobbing out of step.
   const double t = frame * 2.0 * M_PI / 5.0;
   const int bobL = int(std::lround(3 * std::sin(t))), bobR = int(std::lround(3 * std::sin(t + 2.0)));
@@ -94,34 +81,9 @@ void DrawLogo(Canvas& c, int frame) {
   Balloon(c, kLogoX + 2, 36 + bobL, 17, P::Scarlet[2], P::Scarlet[5], P::White, P::Grey[5], 0);
   Balloon(c, kLogoX + 44, 30 + bobL, 15, P::Blue[2], P::Blue[5], P::White, P::Grey[5], 0);
   Balloon(c, kLogoX + w - 36, 34 + bobR, 17, P::Scarlet[2], P::Scarlet[5], P::White, P::Grey[5], 0);
-  // Extrusion, outline, face.
-  for (int y = kLogoY - 3; y < kLogoY + h + 10; ++y)
-    for (int x = kLogoX - 3; x < kLogoX + w + 10; ++x) {
-      bool face = ink(x, y);
-      bool depth = false, edge = false;
-      for (int d = 1; d <= 7 && !face; ++d) depth = depth || ink(x - d, y - d);
-      for (int oy = -3; oy <= 3 && !face && !depth; ++oy)
-        for (int ox = -3; ox <= 3; ++ox) edge = edge || ink(x + ox, y + oy);
-      if (depth) {
-        bool deep = !ink(x - 1, y - 1) && !ink(x, y - 1);
-        c.Set(x, y, deep ? P::Wine[1] : P::Orange[1]);
-      } else if (edge) {
-        c.Set(x, y, P::Black);
-      }
-    }
-  // Outline of the extrusion too.
-  c.Outline({kLogoX - 6, kLogoY - 6, w + 20, h + 20}, kKey, P::Black);
-  const int shineX = kLogoX - 60 + frame * (w + 120) / 5;
-  for (int y = kLogoY; y < kLogoY + h; ++y)
-    for (int x = kLogoX; x < kLogoX + w; ++x) {
-      if (!ink(x, y)) continue;
-      int gy = y - kLogoY;
-      uint8_t col = gy < 20 ? P::Yellow[7] : gy < 36 ? P::Yellow[5] : P::Orange[4];
-      if (gy % kScale == 0 && !ink(x, y - 1)) col = P::White;  // lit top edges
-      int s = x - shineX + gy / 2;
-      if (s >= 0 && s < 10) col = P::White;
-      c.Set(x, y, col);
-    }
+  BigStyle st{kScale, P::Yellow[7], P::Yellow[5], P::Orange[4], P::White, P::Orange[1], P::Wine[1], 7, 3,
+              kLogoX - 60 + frame * (w + 120) / 5};
+  BigLetters(c, kLogoX, kLogoY, kName, st);
   CaptionCentred(c, 280, 196, "A SKY SCRAP FOR 1 TO 4 PLAYERS", 2, kSub, P::Cyan[4], P::Black);
 }
 
