@@ -101,26 +101,17 @@ int32_t LoadSound(const std::string& path, int32_t flag) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return 0;
     try {
-        std::vector<char> bytes;
-        {
-            std::ifstream file(path, std::ios::binary);
-            if (!file) {
-                SoundError(std::strerror(errno ? errno : EIO));
-                return 0;
-            }
-            file.seekg(0, std::ios::end);
-            const std::streamoff length = file.tellg();
-            if (length < 0) {
-                SoundError(std::strerror(errno ? errno : EIO));
-                return 0;
-            }
-            if (static_cast<std::uintmax_t>(length) > kMaxFileBytes) return 0;
-            bytes.resize(static_cast<size_t>(length));
-            file.seekg(0, std::ios::beg);
-            if (length > 0 && !file.read(bytes.data(), length)) {
-                SoundError(std::strerror(errno ? errno : EIO));
-                return 0;
-            }
+        const std::uintmax_t length = std::filesystem::file_size(path, ec);
+        if (ec) {
+            SoundError(ec.message());
+            return 0;
+        }
+        if (length > kMaxFileBytes) return 0;
+        std::vector<char> bytes(static_cast<size_t>(length));
+        std::ifstream file(path, std::ios::binary);
+        if (!file || (length > 0 && !file.read(bytes.data(), static_cast<std::streamsize>(length)))) {
+            SoundError(std::strerror(errno ? errno : EIO));
+            return 0;
         }
         if (bytes.empty()) return 0;  // nothing the library could take
         return dsCreateDSB(SoundDevice, bytes.data(), static_cast<uint32_t>(bytes.size()), flag);

@@ -354,6 +354,13 @@ void RenderDrum(const Instrument& inst, const Note& note, double startSec, Buffe
     }
 }
 
+void RemoveDc(Buffer& b) {
+    double mean = 0;
+    for (float v : b) mean += v;
+    mean /= std::max<size_t>(1, b.size());
+    for (float& v : b) v -= static_cast<float>(mean);
+}
+
 }  // namespace
 
 bool RenderSong(const std::string& text, Buffer& out, std::string* error) {
@@ -400,17 +407,14 @@ bool RenderSong(const std::string& text, Buffer& out, std::string* error) {
         // Everything that rings past the loop's end sounds again over its start.
         for (size_t i = length; i < dry.size(); ++i) dry[(i - length) % length] += dry[i];
         dry.resize(length);
+        RemoveDc(dry);
     } else {
+        RemoveDc(dry);
         size_t end = dry.size();
         while (end > length && std::fabs(dry[end - 1]) < 1e-4f) --end;
         dry.resize(end);
         FadeEdges(dry, 0.0, 0.05);
     }
-    // Remove any DC offset so loops and starts meet at zero level.
-    double mean = 0;
-    for (float v : dry) mean += v;
-    mean /= std::max<size_t>(1, dry.size());
-    for (float& v : dry) v -= static_cast<float>(mean);
     Normalize(dry, song.peak);
     out = std::move(dry);
     return true;
