@@ -130,10 +130,10 @@ void DrawPlayerCount(Canvas& c) {
 // ---- VS_Coin: mode choice ----
 
 void Coin(Canvas& c, int cx, int cy) {
-  c.FillEllipse(cx, cy, 10, 11, P::Gold[1]);
+  c.FillEllipse(cx, cy, 10, 11, P::Black);
   c.FillEllipse(cx - 1, cy, 9, 10, P::Gold[4]);
   c.FillEllipse(cx - 1, cy, 6, 7, P::Gold[6]);
-  c.Fill({cx - 2, cy - 4, 2, 9}, P::Gold[3]);
+  c.Fill({cx - 2, cy - 4, 2, 9}, P::Orange[4]);
   c.Set(cx - 5, cy - 6, P::White);
 }
 
@@ -142,8 +142,8 @@ void DrawModeChoice(Canvas& c) {
   Caption(c, 20, 14, "CHOOSE A BATTLE", 2, P::White, P::Ice[5], P::Black);
   MenuLine(c, 20, 60, "VERSUS BATTLE", "THE LAST ONE FLYING WINS");
   MenuLine(c, 20, 113, "COIN BATTLE", "FIRST TO GRAB ENOUGH COINS WINS");
-  Balloon(c, 322, 72, 8, P::Scarlet[1], P::Scarlet[4], P::White, P::Grey[5], 8);
-  Balloon(c, 344, 70, 8, P::Blue[1], P::Blue[4], P::White, P::Grey[5], 10);
+  Balloon(c, 322, 72, 8, P::Black, P::Scarlet[4], P::White, P::Grey[5], 8);
+  Balloon(c, 344, 70, 8, P::Black, P::Blue[4], P::White, P::Grey[5], 10);
   Coin(c, 322, 128);
   Coin(c, 346, 124);
   Hint(c, 210, 176);
