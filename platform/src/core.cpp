@@ -54,7 +54,16 @@ int16_t ShiftState(const Core& c) {
                                 (c.keyHeld[18] ? 4 : 0));
 }
 
-void Sync() { Cur().backend->Pump(); }
+// A stopped run that a test handler did not end (its throw may have been caught by the game)
+// is stopped again at each later call the game's loops make.
+void StopAgain() {
+    if (g_core && g_core->stopped && TheHooks().stop) TheHooks().stop(PlatformExitCode());
+}
+
+void Sync() {
+    StopAgain();
+    Cur().backend->Pump();
+}
 
 void QueueInput(EventKind kind, int code) {
     Core& c = Cur();
@@ -256,9 +265,15 @@ void MessageBox(const std::string& text, const std::string& caption) {
     Cur().backend->Message(text, caption);
 }
 
-uint32_t GetTickCount() { return Cur().backend->Ticks(); }
+uint32_t GetTickCount() {
+    StopAgain();
+    return Cur().backend->Ticks();
+}
 int TimeOfDaySeconds() { return Cur().backend->TimeOfDaySeconds(); }
-void PlatformWait(uint32_t ms) { Cur().backend->Wait(ms); }
+void PlatformWait(uint32_t ms) {
+    StopAgain();
+    Cur().backend->Wait(ms);
+}
 
 uint32_t joyGetPosEx(uint32_t id, JOYINFOEX* info) {
     if (!info) return JOYERR_PARMS;
@@ -268,6 +283,7 @@ uint32_t joyGetPosEx(uint32_t id, JOYINFOEX* info) {
 }
 
 void PlatformFramePresented() {
+    StopAgain();
     Core& c = Cur();
     ++c.frames;
     c.backend->FramePresented();

@@ -263,6 +263,17 @@ TEST_F(Headless, FrameLimitStopsAfterItsFrame) {
     }
 }
 
+TEST_F(Headless, AStopTheGameSwallowsComesBackAtTheNextCall) {
+    Open("1 quit\n");
+    Frames(1);
+    try {
+        DoEvents();
+    } catch (...) {  // a guard in the game
+    }
+    EXPECT_THROW(SUPER_MODULE::WaitMs(16), RunStopped);
+    EXPECT_THROW(GetAsyncKeyState(27), RunStopped);
+}
+
 TEST_F(Headless, CloseRunsUnloadThenStops) {
     Open("1 close\n");
     Frames(1);

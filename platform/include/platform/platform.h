@@ -137,7 +137,8 @@ bool PlatformWritePng(const std::string& path, const CapturedFrame& frame, std::
 
 // Called instead of ending the process when the run must stop (frame limit, `quit`, a window
 // close after Form_Unload). Default (empty function): exit the process with the code (files are flushed).
-// A test handler may throw to unwind out of the game.
+// A test handler may throw to unwind out of the game; if the game catches that, the handler
+// is called again at each later DoEvents, key read, clock read, wait or presented frame.
 void PlatformSetStopHandler(std::function<void(int exitCode)> handler);
 // Installs the window's handlers without activating it (PlatformRun does both).
 void PlatformSetHandlers(const BattleFiledEvents& events);
