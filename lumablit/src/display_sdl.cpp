@@ -49,10 +49,8 @@ public:
         if (!entered_) return;
         entered_ = false;
         if (!ownRenderer_) SDL_RenderSetLogicalSize(renderer_, 0, 0);
-        if (fullScreen_)
-            SDL_SetWindowFullscreen(window_, 0);
-        else
-            SDL_SetWindowSize(window_, oldW_, oldH_);
+        if (fullScreen_) SDL_SetWindowFullscreen(window_, 0);
+        SDL_SetWindowSize(window_, oldW_, oldH_);
     }
 
     bool Show(const Surface& primary, const LumablitPaletteEntry* palette) override {
