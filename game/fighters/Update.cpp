@@ -68,7 +68,7 @@ void UpdateOne(int i) {
     }
     const bool specialOpponent = i == 1 && On(SpecialRound);
     if (!specialOpponent && GaugeRateSetting == 3.0f && SuperCooldown[i] == 0 && !On(SuperArmed[i]))
-        Gauge[i] = Gauge[i] >= 100.0f ? 100.0f : Gauge[i] + 3.0f;
+        Gauge[i] = Gauge[i] + 3.0f >= 100.0f ? 100.0f : Gauge[i] + 3.0f;  // never past full
     if (Gauge[i] == 100.0f && !On(GaugeFullSounded[i])) {
         GaugeFullSounded[i] = True;
         PlaySound(11);
