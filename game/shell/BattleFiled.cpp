@@ -26,13 +26,13 @@ using namespace Main_Module;
 
 namespace {
 
-// A step that fails is skipped; start-up and the loop go on with the next one.
+// A step that fails is skipped; start-up and the loop go on with the next one. Only errors
+// are caught: anything else (the platform unwinding a stopped run) passes through.
 template <typename Step>
 void Guarded(Step&& step) {
     try {
         step();
     } catch (const std::exception&) {
-    } catch (...) {
     }
 }
 

@@ -233,15 +233,15 @@ void MenuKeyDown(int16_t keyCode) {
         if (keyCode == KeyUp[i] && MoveCursor(-1)) return;
         if (keyCode == KeyDown[i] && MoveCursor(+1)) return;
         if (keyCode == KeyLeft[i]) {
-            if (IsTrue(StageSelectOn) && StageChoice != 0) {
-                --StageChoice;
+            if (IsTrue(StageSelectOn)) {
+                if (StageChoice != 0) --StageChoice;
                 PlaceStageCursor();
             }
             if (MenuPage == kOptions) StepOption(-1);
         }
         if (keyCode == KeyRight[i]) {
-            if (IsTrue(StageSelectOn) && StageChoice != 5) {
-                ++StageChoice;
+            if (IsTrue(StageSelectOn)) {
+                if (StageChoice != 5) ++StageChoice;
                 PlaceStageCursor();
             }
             if (MenuPage == kOptions) StepOption(+1);
