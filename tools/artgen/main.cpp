@@ -15,6 +15,7 @@
 #include "font.h"
 #include "picture.h"
 #include "pngout.h"
+#include "preview.h"
 
 namespace {
 
@@ -121,6 +122,7 @@ int Previews(const std::string& dir, const std::vector<std::string>& only) {
     sheet.Blit(c, {0, 0, c.w, c.h}, at[i].first, at[i].second + label);
   }
   art::WritePng(sheet, dir + "/contact.png", 1);
+  if (only.empty() && !art::WriteCompositions(dir)) std::cerr << "artgen: composed views need CHR_1, CHR_2, Tukkomi_VS, Tukkomi2, Coin\n";
   return failures ? 1 : 0;
 }
 
