@@ -1,6 +1,7 @@
 #include "fighter_kit.h"
 
 #include <cstdlib>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -217,11 +218,11 @@ void DrawFighter(art::Canvas& out, int ox, int oy, int slot, const Pose& p) {
   // Behind the body: back limbs, scarf, tail.
   arm(shB, p.backHand, false);
   leg(hipB, p.backFoot);
-  if (slot == 0) {  // scarf trailing back
+  if (slot == 0) {  // scarf tail fluttering behind the neck
     int w = p.wind;
-    c.Fill({18 + bx, 42 + by, 5, 2}, White);
-    c.Line(22 + bx, 42 + by, 27 + bx, 40 + by + w * 2, White);
-    c.Line(22 + bx, 43 + by, 26 + bx, 42 + by + w * 2, White);
+    c.Line(19 + bx, 43 + by, 23 + bx, 44 + by + w, White);
+    c.Line(19 + bx, 44 + by, 22 + bx, 45 + by + w, White);
+    c.Set(24 + bx, 45 + by + 2 * w, White);
   }
   if (slot == 2) {  // tail curling up behind
     c.Line(20 + bx, 52 + by, 25 + bx, 50 + by, Brown);
@@ -262,7 +263,26 @@ void DrawFighter(art::Canvas& out, int ox, int oy, int slot, const Pose& p) {
     for (int r = 0; r < 4; ++r) c.HLine(11 + bx - r / 2, 18 + bx, 49 + by + r, light);
   }
   DrawHead(c, slot, 8 + bx + p.headDx, 29 + by + p.headDy, p.face);
-  arm(shN, p.nearHand, true);
+  if (slot == 0) c.HLine(12 + bx, 18 + bx, 43 + by, White);  // scarf knot
+  {
+    // The near arm gets its own outline where it crosses the body, so poses read.
+    art::Canvas armLayer(32, 64, Key);
+    std::swap(c, armLayer);
+    arm(shN, p.nearHand, true);
+    std::swap(c, armLayer);
+    for (int y = 0; y < 64; ++y)
+      for (int x = 0; x < 32; ++x) {
+        if (armLayer.Get(x, y) != Key || c.Get(x, y) == Key) continue;
+        bool edge = false;
+        for (int d = 0; d < 4 && !edge; ++d) {
+          static const int dx[4] = {1, -1, 0, 0}, dy[4] = {0, 0, 1, -1};
+          int nx = x + dx[d], ny = y + dy[d];
+          edge = nx >= 0 && ny >= 0 && nx < 32 && ny < 64 && armLayer.Get(nx, ny) != Key;
+        }
+        if (edge) c.Set(x, y, Ink);
+      }
+    c.Blit(armLayer, {0, 0, 32, 64}, 0, 0, false, Key);
+  }
 
   // Balloons.
   int knots[2][2];
