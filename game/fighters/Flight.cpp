@@ -4,9 +4,11 @@
 #include "fighters/Fighters.h"
 #include "match/MatchSound.h"
 #include "match/MatchState.h"
+#include "match/Rounding.h"
 #include "shell/Settings.h"
 
-#include <cmath>
+#include <algorithm>
+#include <cstdint>
 
 namespace PlayerModule {
 
@@ -41,10 +43,8 @@ void WrapX(int s) {
 }  // namespace
 
 int16_t MovedPosY(int16_t posY, double step) {
-    double y = std::nearbyint(static_cast<double>(posY) + step);
-    if (!(y >= -32768.0)) return -32768;  // also catches NaN
-    if (y > 32767.0) return 32767;
-    return static_cast<int16_t>(y);
+    const int32_t y = RoundHalfEven(static_cast<double>(posY) + step);
+    return static_cast<int16_t>(std::clamp<int32_t>(y, INT16_MIN, INT16_MAX));
 }
 
 void ApplyFlapAndGravity(int s) {
