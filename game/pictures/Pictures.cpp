@@ -121,19 +121,24 @@ void MakeStartupSurfaces(int step) {
 void BuildSheets() {
   SurfTukkomiSheet = ddCreateSurface(640, 512);
   SurfCharSheet = ddCreateSurface(1280, 1280);
-  BlitOpaque(SurfTukkomi_VS, SurfTukkomiSheet, 0, 0, 640, 192, 0, 0);
-  for (int row = 0; row < 3; ++row)
-    for (int x = 0; x <= 640; x += 32)
-      BlitFX(SurfTukkomi_VS, SurfTukkomiSheet, x, 64 * row, 32, 64, 32, 64, x, 256 + 64 * row, 1);
-  // Bands 3, 2, 1, 0 of CHR_1: mirrored strips 128 rows below each copied band.
-  for (int band = 3; band >= 0; --band) {
-    const int src = 128 * band, dst = 256 * band;
-    for (int x = 0; x <= 1280; x += 32)
-      BlitFX(SurfCHR_1, SurfCharSheet, x, src, 32, 128, 32, 128, x, dst + 128, 1);
-    BlitOpaque(SurfCHR_1, SurfCharSheet, 0, src, 1280, 128, 0, dst);
+  // A sheet that could not be made gets nothing: handle 0 as a destination is the back surface.
+  if (SurfTukkomiSheet) {
+    BlitOpaque(SurfTukkomi_VS, SurfTukkomiSheet, 0, 0, 640, 192, 0, 0);
+    for (int row = 0; row < 3; ++row)
+      for (int x = 0; x <= 640; x += 32)
+        BlitFX(SurfTukkomi_VS, SurfTukkomiSheet, x, 64 * row, 32, 64, 32, 64, x, 256 + 64 * row, 1);
+    ddSetColorKey(SurfTukkomiSheet, ddColor(0xB860));
   }
-  ddSetColorKey(SurfCharSheet, ddColor(0x505400));
-  ddSetColorKey(SurfTukkomiSheet, ddColor(0xB860));
+  if (SurfCharSheet) {
+    // Bands 3, 2, 1, 0 of CHR_1: mirrored strips 128 rows below each copied band.
+    for (int band = 3; band >= 0; --band) {
+      const int src = 128 * band, dst = 256 * band;
+      for (int x = 0; x <= 1280; x += 32)
+        BlitFX(SurfCHR_1, SurfCharSheet, x, src, 32, 128, 32, 128, x, dst + 128, 1);
+      BlitOpaque(SurfCHR_1, SurfCharSheet, 0, src, 1280, 128, 0, dst);
+    }
+    ddSetColorKey(SurfCharSheet, ddColor(0x505400));
+  }
   Release(SurfTukkomi_VS);
   Release(SurfCHR_1);
 }
