@@ -53,7 +53,7 @@ Pose Charge() {
   return p;
 }
 Pose PowerUp(int frame) {
-  Pose p{{-2, -10}, {3, -10}, {-2, 9}, {2, 9}};
+  Pose p{{-7, -11}, {6, -11}, {-2, 9}, {2, 9}};
   p.fist = true;
   p.face = kit::Face::Shout;
   p.aura = frame == 0 ? kit::GoldL : kit::White;
@@ -71,7 +71,7 @@ Pose Dash() {
   return p;
 }
 Pose Uppercut() {
-  Pose p{{-3, -13}, {4, 6}, {1, 9}, {3, 8}};
+  Pose p{{-7, -13}, {4, 6}, {1, 9}, {3, 8}};
   p.headDy = -1;
   p.fist = true;
   p.face = kit::Face::Shout;
@@ -101,7 +101,7 @@ Pose Blast(int frame) {
   return p;
 }
 Pose Summon() {
-  Pose p{{-1, -12}, {4, 5}, {-1, 9}, {2, 9}};
+  Pose p{{-7, -12}, {4, 5}, {-1, 9}, {2, 9}};
   p.fist = true;
   p.face = kit::Face::Shout;
   p.aura = kit::Cyan;
@@ -121,7 +121,7 @@ Pose Stance() {
   return p;
 }
 Pose Victory() {
-  Pose p{{-1, -12}, {3, 4}, {-1, 9}, {2, 9}};
+  Pose p{{-7, -12}, {3, 4}, {-1, 9}, {2, 9}};
   p.fist = true;
   p.face = kit::Face::Shout;
   p.aura = kit::GoldL;
