@@ -13,9 +13,12 @@ void Add(Buffer& b, double start, double dur, const std::function<double(double 
     const size_t s0 = static_cast<size_t>(start * kRate);
     const size_t n = static_cast<size_t>(dur * kRate);
     if (b.size() < s0 + n) b.resize(s0 + n, 0.0f);
+    // Each layer tapers off over its last few milliseconds, so a cut never clicks.
+    const size_t taper = std::min<size_t>(n, static_cast<size_t>(0.008 * kRate));
     for (size_t i = 0; i < n; ++i) {
         const double t = static_cast<double>(i) / kRate;
-        b[s0 + i] += static_cast<float>(f(t, t / dur));
+        const double edge = i + taper >= n ? static_cast<double>(n - i) / taper : 1.0;
+        b[s0 + i] += static_cast<float>(f(t, t / dur) * edge);
     }
 }
 
