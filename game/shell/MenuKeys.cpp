@@ -1,5 +1,7 @@
 #include "shell/MenuKeys.h"
 
+#include <initializer_list>
+
 #include "fighters/FighterRecord.h"
 #include "match/MatchSound.h"
 #include "match/MatchState.h"
@@ -53,6 +55,15 @@ int ReadKeys(int slot, EntryInput input, bool single) {
     if (!single) return Held(key) ? 1 : 0;
     if (!Held(key)) return 0;
     return Held(key) ? 1 : -1;
+}
+
+// Menu keys arrive as events and nobody reads their key state, so each press leaves its
+// "pressed since the last reading" mark; the entry's double reading would take an old mark
+// for a tap and skip the fighter. The entry screen starts with the marks read away.
+void ForgetMenuKeyPresses() {
+    for (int i = 0; i < 2; ++i)
+        for (EntryInput in : {kEntryUp, kEntryLeft, kEntryRight, kEntryDown, kEntryA, kEntryB})
+            GetAsyncKeyState(KeyOf(i, in));
 }
 
 void EntryKeys(int16_t keyCode) {
@@ -132,6 +143,7 @@ bool Confirm() {
             return true;
         }
         BuildStage();
+        ForgetMenuKeyPresses();
         EntryOn = True;
         StageSelectOn = False;
         return true;
@@ -171,6 +183,7 @@ bool Confirm() {
         if (MenuCursorY == kRow1) {
             PlaySound(kSoundMenu);
             CpuMode = True;
+            ForgetMenuKeyPresses();
             EntryOn = True;
             MenuPage = kCourseEntry;
             PlayerCountIdx = 0;

@@ -273,6 +273,23 @@ TEST_F(MenuKeys, ATappedKeyEndsThatFightersTests) {
     EXPECT_EQ(Character[0], 0);
 }
 
+// Menu presses are events; the marks they leave in the key state must not count as taps on
+// the entry screen, or the first presses there would be swallowed.
+TEST_F(MenuKeys, MenuPressesDoNotSwallowTheFirstEntryPress) {
+    for (int key : {kDown, kUp, kLeft, kRight}) {
+        Command("keydown " + std::to_string(key));
+        Command("keyup " + std::to_string(key));
+    }
+    MenuPage = 7;
+    StageSelectOn = True;
+    Press({kA});  // takes the stage, opens the entry
+    ASSERT_EQ(EntryOn, True);
+    Command("keydown 191");
+    Press({kA});
+    EXPECT_EQ(Entered[0], True);
+    EXPECT_EQ(Character[0], 4);
+}
+
 TEST_F(MenuKeys, EntryCompletesWhenEveryFighterHasEntered) {
     // Course: fighter 0 alone starts the match.
     EntryOn = True;
