@@ -66,7 +66,7 @@ void DrawFrame(const int32_t* sprites, int count, long frame) {
     double zoomX = 0, zoomY = 0;
     for (int i = 0; i < count; ++i) {
         const double t = frame * 0.03 + i * 1.7;
-        const double x = 156 + 150 * std::sin(t * (1.0 + 0.13 * i));
+        const double x = 128 + 120 * std::sin(t * (1.0 + 0.13 * i));
         const double y = 306 + 140 * (1.0 - std::fabs(std::cos(t * 1.3)));
         Lumablit_Declarations_Test::BlitKeyed(sprites[i], 0, 0, 0, 32, 32, x, y);
         if (i == 0) {

@@ -136,17 +136,20 @@ public:
     }
 
     bool GetCursor(int32_t& x, int32_t& y) override {
-        if (warped_) {
+        int wx = 0, wy = 0;
+        SDL_GetMouseState(&wx, &wy);
+        // Still on the pixel it was put on: exactly the position asked for.
+        if (warped_ && (!movedSinceWarp_ || (wx == warpWx_ && wy == warpWy_))) {
             x = warpX_;
             y = warpY_;
             return true;
         }
-        int wx = 0, wy = 0;
-        SDL_GetMouseState(&wx, &wy);
+        warped_ = false;
         float lx = static_cast<float>(wx), ly = static_cast<float>(wy);
         if (SDL_Renderer* r = SDL_GetRenderer(window_)) SDL_RenderWindowToLogical(r, wx, wy, &lx, &ly);
-        x = Clamp(std::lround(lx), 0, 639);
-        y = Clamp(std::lround(ly), 0, 479);
+        // The game pixel under the window pixel; the borders around the picture count as its edge.
+        x = Clamp(static_cast<long>(std::floor(lx)), 0, 639);
+        y = Clamp(static_cast<long>(std::floor(ly)), 0, 479);
         return true;
     }
 
@@ -162,8 +165,11 @@ public:
         SDL_WarpMouseInWindow(window_, wx, wy);
         // The window system reports the jump later; until then the cursor is where it was put.
         warped_ = true;
+        movedSinceWarp_ = false;
         warpX_ = x;
         warpY_ = y;
+        warpWx_ = wx;
+        warpWy_ = wy;
         return true;
     }
 
@@ -258,7 +264,7 @@ private:
             if (button) MouseButton(button, e.type == SDL_MOUSEBUTTONDOWN);
             break;
         }
-        case SDL_MOUSEMOTION: warped_ = false; break;
+        case SDL_MOUSEMOTION: movedSinceWarp_ = true; break;
         case SDL_QUIT: QueueCloseOnce(); break;
         case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_CLOSE) QueueCloseOnce();
@@ -291,7 +297,9 @@ private:
     bool pumped_ = false;
     uint32_t lastPump_ = 0;
     bool warped_ = false;
+    bool movedSinceWarp_ = false;
     int32_t warpX_ = 0, warpY_ = 0;
+    int warpWx_ = 0, warpWy_ = 0;
     bool closeQueued_ = false;
     SDL_GameController* pad_ = nullptr;
     SDL_Joystick* joy_ = nullptr;
