@@ -27,7 +27,7 @@ bool ParseNumber(const std::string& word, uint64_t max, uint64_t& out) {
     errno = 0;
     char* end = nullptr;
     unsigned long long v = std::strtoull(p, &end, base);
-    if (errno != 0 || *end != '\0' || v > max) return false;
+    if (errno != 0 || end != word.c_str() + word.size() || v > max) return false;
     out = v;
     return true;
 }

@@ -40,8 +40,10 @@ TEST(Script, ReadsEveryCommandCommentsAndBlankLines) {
     EXPECT_EQ(lines[10].lineNumber, 13);
 }
 
+using namespace std::string_literals;
+
 struct BadLine {
-    const char* line;
+    std::string line;
     const char* reasonPart;
 };
 
@@ -70,11 +72,12 @@ TEST(Script, RejectsMalformedLinesNamingFileAndLine) {
         {"-1 keydown 37", "frame must be"},
         {"1.5 keydown 37", "frame must be"},
         {"Keydown 37", "frame must be"},
+        {"1 keydown 3\0007"s, "key code must be"},  // a NUL inside the number
     };
     for (const BadLine& c : cases) {
         std::vector<ScriptLine> lines;
         std::string error;
-        const std::string text = std::string("0 keydown 40\n# note\n") + c.line + "\n9 quit\n";
+        const std::string text = "0 keydown 40\n# note\n" + c.line + "\n9 quit\n";
         EXPECT_FALSE(ParseScript(text, "bad.txt", lines, error)) << c.line;
         EXPECT_EQ(error.rfind("bad.txt:3: ", 0), 0u) << c.line << " -> " << error;
         EXPECT_NE(error.find(c.reasonPart), std::string::npos) << c.line << " -> " << error;
