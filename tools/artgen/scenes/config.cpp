@@ -21,15 +21,15 @@ uint8_t LampRow(int y) {
   return y < 58 ? P::Yellow[5] : P::Orange[4];
 }
 
-// A dark slot where the lamp lands, with its label centred under it.
-void Slot(Canvas& c, Rect r, const std::string& label) {
+// A dark slot where the lamp lands, with its label centred under it (or over it).
+void Slot(Canvas& c, Rect r, const std::string& label, bool labelAbove = false) {
   Rect in{r.x + 2, r.y + 2, r.w - 4, r.h - 4};
   c.Fill(in, P::Navy[0]);
   c.HLine(in.x, in.x + in.w - 1, in.y + in.h - 1, P::Navy[3]);
   c.VLine(in.x + in.w - 1, in.y, in.y + in.h - 1, P::Navy[3]);
   c.HLine(in.x, in.x + in.w - 1, in.y, P::Black);
   c.VLine(in.x, in.y, in.y + in.h - 1, P::Black);
-  art::DrawTextCentred(c, r.x + r.w / 2, r.y + r.h + 2, label, P::Ice[5], {1, -1, P::Black});
+  art::DrawTextCentred(c, r.x + r.w / 2, labelAbove ? r.y - 9 : r.y + r.h + 2, label, P::Ice[5], {1, -1, P::Black});
 }
 
 void ItemLabel(Canvas& c, int y, const std::string& text, const std::string& sub = "") {
@@ -70,9 +70,9 @@ void DrawConfig(Canvas& c) {
   for (int i = 0; i < 8; ++i) Slot(c, {kSpeedX[i], 175, 45, 32}, std::to_string(i * 10) + (i ? "" : " MS"));
   art::DrawText(c, 212, 166, "FAST", P::Cyan[6], {1, -1, P::Black});
   art::DrawText(c, 601, 166, "SLOW", P::Cyan[6], {1, -1, P::Black});
-  // Music on / off.
-  Slot(c, {210, 230, 90, 32}, "ON");
-  Slot(c, {310, 230, 80, 32}, "OFF");
+  // Music on / off; the key-layout lamps start right below, so these labels go on top.
+  Slot(c, {210, 230, 90, 32}, "ON", true);
+  Slot(c, {310, 230, 80, 32}, "OFF", true);
   // Key layouts.
   Slot(c, {225, 270, 170, 50}, "");
   Slot(c, {400, 270, 200, 50}, "");
