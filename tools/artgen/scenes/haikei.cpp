@@ -19,7 +19,7 @@ struct Look {
   uint8_t grassDark, grass, grassLight, soil, soilDark, stone, stoneLight, stoneDark;
 };
 constexpr Look kNight{kNightSky,     P::Sea[0],   P::Sea[1],   P::Sea[2],   P::Ice[3],   P::Sea[4],
-                      P::Green[0],   P::Green[1], P::Green[2], P::Steel[1], P::Steel[0], P::Steel[2],
+                      P::Green[1],   P::Green[2], P::Green[4], P::Steel[1], P::Steel[0], P::Steel[2],
                       P::Steel[3],   P::Navy[1]};
 constexpr Look kDay{kDaySky,        P::Sea[2],   P::Sea[3],   P::Sea[5],   P::White,    P::Ice[5],
                     P::Green[2],    P::Green[4], P::Green[6], P::Brown[3], P::Brown[2], P::Rock[4],

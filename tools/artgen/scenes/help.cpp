@@ -152,8 +152,9 @@ void DrawEntry(Canvas& c) {
   for (int i = 0; i < 11; ++i) {
     int col = i < 6 ? 0 : 1, row = i < 6 ? i : i - 6;
     int x = 60 + col * 300, y = 84 + row * 22;
-    KeyLine(c, x, y, kEntries[i].input);
-    art::DrawText(c, x + 64, y + 1, kEntries[i].move, P::Yellow[7], {2, -1, P::Black, P::Orange[4]});
+    const bool combo = std::string(kEntries[i].input).find('+') != std::string::npos;
+    KeyLine(c, x + (combo ? 15 : 36), y, kEntries[i].input);
+    art::DrawText(c, x + 58, y + 1, kEntries[i].move, P::Yellow[7], {2, -1, P::Black, P::Orange[4]});
   }
   // One row per fighter; its mark appears in the box on the right when it has entered.
   const char* device[4] = {"KEYBOARD, FIRST KEY SET", "KEYBOARD, SECOND KEY SET", "MOUSE", "JOYSTICK"};

@@ -55,7 +55,7 @@ void DrawBackdrop(Canvas& c) {
   }
   CloudPuff(c, 20, 300, 84);
   CloudPuff(c, 545, 200, 72);
-  CloudPuff(c, 520, 440, 96);
+  CloudPuff(c, 392, 262, 60);
   CloudPuff(c, 10, 180, 48);
   // The main menu.
   MenuPanel(c, {178, 296, 294, 168});
