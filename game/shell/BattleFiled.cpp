@@ -41,14 +41,21 @@ void Caption(const char* text) {
     DoEvents();
 }
 
+// Set once Config.UAC has been read: closing the window before that must not overwrite the
+// player's file with the defaults.
+bool settingsRead = false;
+
 void Form_Activate() { GameMain(); }
 
 // Closing the window keeps what was set on the options page.
-void Form_Unload() { WriteSettings(); }
+void Form_Unload() {
+    if (settingsRead) WriteSettings();
+}
 
 }  // namespace
 
 void GameMain() {
+    settingsRead = false;
     Guarded([] { ddSetBitDepth(8); });
     Guarded([] { SUPER_MODULE::HideCursor(True); });
     const int32_t hwnd = BattleFiledHwnd();
@@ -60,7 +67,10 @@ void GameMain() {
         EnableWindow(hwnd, true);
     });
     Guarded([hwnd] { Echowave::SoundInit(hwnd); });
-    Guarded([] { ReadSettings(); });
+    Guarded([] {
+        ReadSettings();
+        settingsRead = true;
+    });
     Guarded([] { PlayerModule::SetKeyLayout(); });
     Guarded([] {
         MusicMarkerX = 210;

@@ -29,6 +29,7 @@ protected:
     void TearDown() override {
         Main_Module::SoundWatcher = nullptr;
         PlatformSetStopHandler(nullptr);
+        ddQuit();
         ddSetHost(nullptr);
         PlatformClose();
         Main2::SetProgramDirectory("");
@@ -113,6 +114,14 @@ TEST_F(WholeGame, ClosingTheWindowKeepsTheSettings) {
                       "10 keydown 39\n10 keyup 39\n"
                       "12 close\n"));
     EXPECT_EQ(Read("Config.UAC"), "4\r\n0.9\r\n50\r\n#TRUE#\r\n#FALSE#\r\n");
+
+    // Closed while still loading: the file is left as it is.
+    TearDown();
+    SetUp();
+    const std::string mine = "7\r\n2\r\n10\r\n#FALSE#\r\n#FALSE#\r\n";
+    std::ofstream(dir_ + "/Config.UAC", std::ios::binary) << mine;
+    EXPECT_FALSE(Play("0 close\n"));
+    EXPECT_EQ(Read("Config.UAC"), mine);
 }
 
 }  // namespace
