@@ -78,7 +78,7 @@ TEST_F(Fighters, GroundFrictionRunsDownToZero) {
             ApplyGroundFriction(0);
             seen.push_back(VelX[0]);
         }
-        if (from > 0) EXPECT_EQ(seen, (std::vector<double>{3, 1, 0, 0}));
+        if (from > 0) { EXPECT_EQ(seen, (std::vector<double>{3, 1, 0, 0})); }
         else EXPECT_EQ(seen, (std::vector<double>{-1, 0, 0, 0}));
     }
     VelX[0] = 5;
@@ -185,7 +185,7 @@ TEST_F(Fighters, DeathFallHopsUpThenFallsOutAndLosesALife) {
             top = PosY[0];
             topFrame = frames;
         }
-        if (Stock[0] == 3) EXPECT_TRUE(CellX[0] == 192 || CellX[0] == 224);
+        if (Stock[0] == 3) { EXPECT_TRUE(CellX[0] == 192 || CellX[0] == 224); }
     }
     EXPECT_EQ(top, 64);
     EXPECT_EQ(topFrame, 26);

@@ -95,7 +95,7 @@ TEST_F(Fighters, AutomaticGaugeIsFullOnThe34thFrameAndSoundsOnce) {
     int fullAt = 0;
     for (int frame = 1; frame <= 40; ++frame) {
         UpdateFighters();
-        if (frame == 33) EXPECT_EQ(Gauge[0], 99);
+        if (frame == 33) { EXPECT_EQ(Gauge[0], 99); }
         if (!fullAt && Gauge[0] == 100) fullAt = frame;
     }
     EXPECT_EQ(fullAt, 34);

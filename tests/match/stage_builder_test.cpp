@@ -40,7 +40,7 @@ TEST_F(StageBuilder, ChoiceBecomesTheStageInPlay) {
         Main2::BuildStage();
         EXPECT_EQ(StageNumber, c.stage);
         EXPECT_EQ(StageChoice, c.choice == 2 ? 5 : c.choice);
-        if (c.painted) EXPECT_NE(Main2::SurfStage, before);
+        if (c.painted) { EXPECT_NE(Main2::SurfStage, before); }
         else EXPECT_EQ(Main2::SurfStage, before);
         EXPECT_NE(Main2::SurfStage, 0);
     }
