@@ -1,6 +1,7 @@
 // The palette, the bitmap writer and the cell table of the generated picture set.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <stdexcept>
 
@@ -78,6 +79,22 @@ TEST(PictureCells, EveryCellShowsPartOfItsPicture) {
     const art::Picture* p = art::FindPicture(c.picture);
     ASSERT_NE(p, nullptr) << "cell '" << c.meaning << "' names unknown picture " << c.picture;
     EXPECT_TRUE(c.r.w > 0 && c.r.h > 0 && c.r.Overlaps({0, 0, p->w, p->h})) << c.picture << " '" << c.meaning << "'";
+  }
+}
+
+// Every cell the game draws shows something: no cell is left as bare key colour.
+TEST(PictureCells, NoCellIsEmpty) {
+  std::map<std::string, art::Canvas> drawn;
+  for (const auto& c : art::Cells()) {
+    const art::Picture* p = art::FindPicture(c.picture);
+    ASSERT_NE(p, nullptr);
+    if (!drawn.count(c.picture)) drawn.emplace(c.picture, art::Render(*p));
+    const art::Canvas& pic = drawn.at(c.picture);
+    int ink = 0;
+    for (int y = c.r.y; y < c.r.y + c.r.h; ++y)
+      for (int x = c.r.x; x < c.r.x + c.r.w; ++x)
+        ink += x < pic.w && y < pic.h && pic.Get(x, y) != p->key;
+    EXPECT_GE(ink, 16) << c.picture << " '" << c.meaning << "' is empty";
   }
 }
 

@@ -32,10 +32,10 @@ const std::vector<std::string> kJesterHead = {
     "kyyyyyyyyyyyyyyk",
     "kwwwwwwwwwwwwwMk",
     "kwkkwwkkwwwwwwMk",
-    "kwkpwwkpwwwwwMMk",
-    "kwwwwrwwwwwwwMMk",
-    "kwkwwwwwkwwwMMk.",
-    ".kwkkkkkwwwMMk..",
+    "kwkkwwkkwwwwwMMk",
+    "kwpwwrwpwwwwwMMk",
+    "kkwwwwwwkwwwMMk.",
+    ".kkkkkkkkwwMMk..",
     "..kkwwwwwMMkk...",
     "....kkkkkkk.....",
 };
@@ -122,6 +122,7 @@ void DrawJester(Canvas& out, Rect r, const JPose& p) {
     h.Fill({6, 9, 2, 2}, pal::Cream[6]);
     h.Set(2, 9, pal::Black), h.Set(3, 10, pal::Black), h.Set(3, 9, pal::Black);
     h.Set(6, 9, pal::Black), h.Set(7, 10, pal::Black), h.Set(7, 9, pal::Black);
+    h.Fill({2, 12, 6, 1}, pal::Cream[6]);
     h.Fill({3, 12, 4, 2}, pal::Black);
   } else if (p.face == JFace::Shout) {
     h.Fill({3, 12, 5, 2}, pal::Scarlet[2]);

@@ -91,11 +91,21 @@ const bool kPicture = art::RegisterPicture({"Config", 640, 480, 4, P::White, &Dr
 
 // Every copy the page makes of its corner, and the corner itself.
 const bool kCells = [] {
-  const std::string lamp = "the lamp is copied over items and values";
+  const std::string lamp = "every highlight and marker is a copy of the lamp in the corner";
   std::vector<art::Cell> cells = {
-      {"Config", {0, 0, 640, 480}, "options page", "the page holds the lamp in its corner"},
-      {"Config", {0, 0, 160, 60}, "lamp (cursor highlight and value marker)", lamp},
+      {"Config", {0, 0, 640, 480}, "options page", lamp},
+      {"Config", {0, 0, 150, 40}, "lamp: highlight of lives (item 0) and music (item 3)", lamp},
+      {"Config", {0, 0, 150, 35}, "lamp: highlight of the gauge rate (item 1)", lamp},
+      {"Config", {0, 0, 155, 60}, "lamp: highlight of the speed (item 2)", lamp},
+      {"Config", {0, 0, 150, 50}, "lamp: highlight of keys, help, back (items 4, 5, 6); key layout 2 marker", lamp},
+      {"Config", {0, 0, 160, 50}, "lamp: key layout 1 marker", lamp},
+      {"Config", {0, 0, 32, 32}, "lamp: lives marker", lamp},
+      {"Config", {0, 0, 45, 32}, "lamp: speed marker", lamp},
+      {"Config", {0, 0, 90, 32}, "lamp: music on marker", lamp},
+      {"Config", {0, 0, 80, 32}, "lamp: music off marker", lamp},
   };
+  for (int w : {40, 43, 42, 45, 20, 120})
+    cells.push_back({"Config", {0, 0, w, 32}, "lamp: gauge rate marker " + std::to_string(w) + " wide", lamp});
   art::RegisterCells(std::move(cells));
   return true;
 }();

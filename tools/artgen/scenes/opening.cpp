@@ -66,6 +66,12 @@ void Jester(Canvas& c, int oy, const Pose& p) {
       bool check = (((x + 16) / 3) + ((y + 16) / 3)) % 2 == 0;
       c.Set(cx + x, top + 31 + y, check ? P::Purple[5] : P::Purple[2]);
     }
+  // A raised arm goes behind the head, so the face stays clear.
+  const bool raised = p.handY < 30;
+  if (raised) {
+    c.ThickLine(cx - 4, top + 24, cx + p.handX, oy + p.handY, 1, P::Purple[5]);
+    if (p.mallet != kNone) Mallet(c, cx + p.handX, oy + p.handY, p.mallet);
+  }
   // Ruff collar.
   for (int x = -9; x <= 9; ++x) c.VLine(cx + x, top + 22, top + 24 + (x & 1), P::Gold[6]);
   // Head and hat.
@@ -93,8 +99,10 @@ void Jester(Canvas& c, int oy, const Pose& p) {
   if (p.mouth != 1) c.Set(hx + ex + (p.front ? 3 : -3), hy + 5, P::Scarlet[4]);
   c.Outline({0, oy, 64, 64}, kKey, P::Black);
   // Near arm and the mallet in that hand, over the outline so they read against the body.
-  c.ThickLine(cx - 4, top + 27, cx + p.handX - 32 + 32, oy + p.handY, 1, P::Purple[5]);
-  if (p.mallet != kNone) Mallet(c, cx + p.handX, oy + p.handY, p.mallet);
+  if (!raised) {
+    c.ThickLine(cx - 4, top + 27, cx + p.handX, oy + p.handY, 1, P::Purple[5]);
+    if (p.mallet != kNone) Mallet(c, cx + p.handX, oy + p.handY, p.mallet);
+  }
   c.FillCircle(cx + p.handX, oy + p.handY, 2, P::Cream[6]);
   if (p.sweat) {
     c.Set(hx + 10, hy - 2, P::Ice[6]);
