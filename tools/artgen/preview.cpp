@@ -197,7 +197,9 @@ bool WriteCompositions(const std::string& dir) {
     Keyed(f, chr2, {320, 96, 192, 64}, 200, 215, key);
     Keyed(f, chr2, {180, 335, 300, 52}, 170, 290, key);
     Keyed(f, chr2, {128, 448, 291, 72}, 170, 360, key);
-    for (int s = 0; s < 4; ++s) Keyed(f, chr2, {512, 64 * s, 64, 64}, 573, 160 + 66 * s, key);
+    // Entry marks as the entry screen places them: fighter 2's mark is read from y 192, 3's from 128.
+    const int markY[4] = {0, 64, 192, 128};
+    for (int s = 0; s < 4; ++s) Keyed(f, chr2, {512, markY[s], 64, 64}, 573, 224 + 64 * s, key);
     WritePng(f, dir + "/frame-hud.png", 2);
   }
   return true;
