@@ -2,6 +2,8 @@
 // made from them without loss, the two built sheets, and the make/release cycles.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -69,20 +71,41 @@ class PictureSurfaces : public ::testing::Test {
 
 TEST_F(PictureSurfaces, SurfacesKeepEveryPaletteIndex) {
   // The palette holds every colour exactly, so a surface's pixels are the picture's indices.
-  const std::pair<const char*, int32_t> made[] = {
-      {"CHR_1", Main2::SurfCHR_1},       {"CHR_2", Main2::SurfCHR_2},     {"Tukkomi_VS", Main2::SurfTukkomi_VS},
-      {"Tukkomi2", Main2::SurfTukkomi2}, {"Coin", Main2::SurfCoin},       {"HAIKEI", Main2::SurfHAIKEI},
-      {"Number", Main2::SurfNumber}};
-  for (auto [name, surface] : made) {
-    SCOPED_TRACE(name);
+  for (const Expected& e : kCarried) {
+    SCOPED_TRACE(e.name);
+    std::vector<uint8_t> bytes = Main2::PictureBytes(e.name);
+    const int32_t bitmap = ddCreateBitmap(bytes.data(), int32_t(bytes.size()));
+    ASSERT_NE(bitmap, 0);
+    const int32_t surface = ddCreateSurfaceFromBitmap(bitmap);
+    ddDeleteBitmap(bitmap);
     ASSERT_NE(surface, 0);
-    const art::Picture* p = art::FindPicture(name);
+    const art::Picture* p = art::FindPicture(e.name);
     ASSERT_NE(p, nullptr);
-    EXPECT_EQ(Pixels(surface), art::Render(*p).px);
+    EXPECT_TRUE(Pixels(surface) == art::Render(*p).px);
     EXPECT_EQ(ddGetColorKey(surface), p->key);
+    ddReleaseSurface(surface);
   }
+  EXPECT_EQ(ddGetColorKey(Main2::SurfCHR_1), pal::KeyChar);
   EXPECT_EQ(Main2::SurfFlash, 0);
   EXPECT_EQ(Main2::SurfNEW, 0);
+}
+
+// pal.bmp beside the program: an 8-bit bitmap whose colour table is the game palette, entry
+// for entry, so the sheets' keys (0, 84, 80) and (96, 184, 0) are exact entries of the display.
+TEST(PaletteFile, EightBitsWithEveryGameColourExactly) {
+  std::ifstream f(AEROTUSSLE_BIN_DIR "/pal.bmp", std::ios::binary);
+  const std::vector<uint8_t> b((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  ASSERT_GE(b.size(), 54u + 1024u);
+  EXPECT_EQ(b[28], 8);
+  EXPECT_EQ(b[29], 0);
+  const uint32_t header = b[14] | b[15] << 8;
+  const auto& colours = pal::Colours();
+  int wrong = 0;
+  for (int i = 0; i < 256; ++i) {
+    const size_t at = 14 + header + 4 * size_t(i);
+    wrong += b[at + 2] != colours[i].r || b[at + 1] != colours[i].g || b[at] != colours[i].b;
+  }
+  EXPECT_EQ(wrong, 0);
 }
 
 TEST_F(PictureSurfaces, BuiltSheetsMirrorEveryBandAndKeepTheirKeys) {
