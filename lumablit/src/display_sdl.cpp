@@ -26,7 +26,16 @@ public:
     bool EnterMode(int32_t w, int32_t h, bool fullScreen) override {
         fullScreen_ = fullScreen;
         SDL_GetWindowSize(window_, &oldW_, &oldH_);
+        SDL_GetWindowPosition(window_, &oldX_, &oldY_);
         if (fullScreen) {
+            // Cover the display first: without a window manager the full-screen request
+            // alone leaves the window at its old size while SDL draws for the whole screen.
+            SDL_Rect bounds{};
+            const int display = std::max(0, SDL_GetWindowDisplayIndex(window_));
+            if (SDL_GetDisplayBounds(display, &bounds) == 0) {
+                SDL_SetWindowPosition(window_, bounds.x, bounds.y);
+                SDL_SetWindowSize(window_, bounds.w, bounds.h);
+            }
             if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) return false;
         } else {
             SDL_SetWindowSize(window_, w, h);
@@ -51,6 +60,7 @@ public:
         if (!ownRenderer_) SDL_RenderSetLogicalSize(renderer_, 0, 0);
         if (fullScreen_) SDL_SetWindowFullscreen(window_, 0);
         SDL_SetWindowSize(window_, oldW_, oldH_);
+        SDL_SetWindowPosition(window_, oldX_, oldY_);
     }
 
     bool Show(const Surface& primary, const LumablitPaletteEntry* palette) override {
@@ -107,7 +117,7 @@ private:
     bool ownRenderer_;
     SDL_Texture* texture_ = nullptr;
     bool fullScreen_ = false, entered_ = false;
-    int oldW_ = 0, oldH_ = 0, w_ = 0, h_ = 0;
+    int oldW_ = 0, oldH_ = 0, oldX_ = 0, oldY_ = 0, w_ = 0, h_ = 0;
 };
 
 }  // namespace
