@@ -215,8 +215,8 @@ std::vector<Entry> JesterEntries() {
   dive.wings = 0, dive.face = JFace::Shout, dive.headDx = -3, dive.headDy = 4;
   add({0, 128, 32, 64}, "super 13 dive", dive);
   // The special round places the opponent on this cell; it shows through the whole intro.
-  JPose entrance{{-6, -9}, {5, 3}, {-2, 9}, {3, 8}};
-  entrance.wings = 0, entrance.face = JFace::Grin, entrance.mallet = 330;
+  JPose entrance{{-8, 0}, {5, 3}, {-2, 9}, {3, 8}};
+  entrance.wings = 0, entrance.face = JFace::Grin, entrance.mallet = 352;
   add({32, 128, 32, 64}, "start pose of the special round (shown through the intro)", entrance);
   e.push_back({{"Tukkomi_VS", {256, 0, 32, 64}, "thrown mallet (super 14; drawn unmirrored)"},
                [](Canvas& c, Rect r) { SpinningMallet(c, r); }});

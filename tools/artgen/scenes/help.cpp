@@ -135,7 +135,7 @@ struct Entry {
   const char* move;
 };
 constexpr Entry kEntries[11] = {
-    {"[\x01]", "SKY QUAKE"},         {"[\x03]", "ROCKET DASH"},       {"[\x04]", "GIANT SWING"},
+    {"[\x01]", "SKY QUAKE"},         {"[\x03]", "ROCKET DASH"},       {"[\x04]", "ENERGY WALL"},
     {"[\x02]", "BEAM CANNON"},       {"[A]", "RUSH COMBO"},           {"[B]", "PHANTOM DIVE"},
     {"[\x02]+[A]", "COMET CHARGE"},  {"[\x01]+[B]", "STORM PUNCH"},   {"[A]+[B]", "METEOR DROP"},
     {"[\x04]+[A]", "SKY LANCE"},     {"[\x03]+[B]", "BALLOON CURSE"},
