@@ -140,7 +140,7 @@ LB_EXPORT int32_t ddQuit(void) {
     if (st.back) DestroySurface(st.back);
     st.primary = st.back = st.repaint = 0;
     if (st.device) {
-        if (st.modeChanged || !st.fullScreen) st.device->LeaveMode();
+        st.device->LeaveMode();  // also after a set-up that failed half-way
         st.modeChanged = 0;
         st.device.reset();
     }

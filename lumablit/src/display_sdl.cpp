@@ -27,6 +27,7 @@ public:
         fullScreen_ = fullScreen;
         SDL_GetWindowSize(window_, &oldW_, &oldH_);
         SDL_GetWindowPosition(window_, &oldX_, &oldY_);
+        entered_ = true;  // from here on LeaveMode puts the window back
         if (fullScreen) {
             // Cover the display first: without a window manager the full-screen request
             // alone leaves the window at its old size while SDL draws for the whole screen.
@@ -40,7 +41,6 @@ public:
         } else {
             SDL_SetWindowSize(window_, w, h);
         }
-        entered_ = true;
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
         if (SDL_RenderSetLogicalSize(renderer_, w, h) != 0) return false;
         texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
