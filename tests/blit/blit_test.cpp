@@ -14,6 +14,7 @@ using namespace Lumablit_Declarations_Test;
 namespace {
 
 std::vector<uint32_t> g_presentedAt;  // clock at each presented frame
+void (*g_onPresent)() = nullptr;      // runs after each presented frame when set
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
     const struct {
@@ -47,6 +48,7 @@ protected:
                                           [] { return GetTickCount(); },
                                           [] {
                                               g_presentedAt.push_back(GetTickCount());
+                                              if (g_onPresent) g_onPresent();
                                               PlatformFramePresented();
                                           }};
         ddSetHost(&host);
@@ -156,6 +158,41 @@ TEST_F(Blit, WipeToBlackTakes55PacedFramesAndLeavesTheScreenBlack) {
     for (size_t i = 1; i < g_presentedAt.size(); ++i)
         EXPECT_GE(g_presentedAt[i] - g_presentedAt[i - 1], Main_Module::FrameDelay) << i;
     EXPECT_EQ(Pixels(0), std::vector<uint8_t>(640 * 480, 0));
+}
+
+// The bands grow by 8.75 rows and 11.67 columns a frame: on frame 2 the top band ends at 17.5
+// and on frame 6 at 52.5, both rounded to the even row; the side bands are checked too.
+TEST_F(Blit, WipeBandEdgesRoundHalfToEven) {
+    static std::vector<std::vector<uint8_t>> frames;
+    frames.clear();
+    g_onPresent = [] { frames.push_back(Pixels(0)); };
+    ddClear(0, 200);
+    WipeToBlack(0, 5, 30);
+    g_onPresent = nullptr;
+    ASSERT_EQ(frames.size(), 55u);
+    struct Case {
+        int frame;       // 1-based
+        int top, left;   // first row / column left uncovered
+        int bottom, right;  // first row / column of the bottom and right bands
+    };
+    const Case cases[] = {
+        {1, 9, 12, 471, 628},    // 8.75, 11.67, 471.25, 628.33
+        {2, 18, 23, 462, 617},   // 17.5 -> 18, 23.33, 462.5 -> 462, 616.67
+        {6, 52, 70, 428, 570},   // 52.5 -> 52, 70, 427.5 -> 428, 570
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.frame);
+        const std::vector<uint8_t>& px = frames[c.frame - 1];
+        auto at = [&](int x, int y) { return px[y * 640 + x]; };
+        EXPECT_EQ(at(320, c.top - 1), 0);
+        EXPECT_EQ(at(320, c.top), 200);
+        EXPECT_EQ(at(c.left - 1, 240), 0);
+        EXPECT_EQ(at(c.left, 240), 200);
+        EXPECT_EQ(at(320, c.bottom - 1), 200);
+        EXPECT_EQ(at(320, c.bottom), 0);
+        EXPECT_EQ(at(c.right - 1, 240), 200);
+        EXPECT_EQ(at(c.right, 240), 0);
+    }
 }
 
 TEST_F(Blit, WipeCoversOnly640By480OfALargerSurface) {

@@ -107,6 +107,19 @@ TEST_F(WholeGame, OptionsChangedOnThePageReachTheFile) {
     EXPECT_EQ(SoundCount('l', 14), 0) << "no title music with music off";
 }
 
+// The settings cannot be written (here a directory squats on the temporary file's name, which
+// stops root too): the old file stays whole and the game still ends through its quit path.
+TEST_F(WholeGame, QuitEndsNormallyWhenTheSettingsCannotBeWritten) {
+    const std::string old = "5\n.9\n20\n#TRUE#\n#FALSE#\n";  // a rewrite would change its form
+    std::ofstream(dir_ + "/Config.UAC", std::ios::binary) << old;
+    fs::create_directory(dir_ + "/Config.UAC.tmp" + std::to_string(getpid()));
+    ASSERT_TRUE(Play("0 keydown 17\n1 keyup 17\n"
+                     "3 keydown 27\n3 keyup 27\n"));
+    EXPECT_EQ(Read("Config.UAC"), old);
+    EXPECT_EQ(ddGetWidth(0), 0) << "the display was shut down";
+    EXPECT_EQ(ShowCursor(true), 1) << "the one hide of the start-up was matched by one show";
+}
+
 TEST_F(WholeGame, ClosingTheWindowKeepsTheSettings) {
     EXPECT_FALSE(Play("0 keydown 17\n1 keyup 17\n"
                       "3 keydown 40\n3 keyup 40\n5 keydown 40\n5 keyup 40\n"
