@@ -94,7 +94,8 @@ LUMABLIT_API int32_t ddDeleteBitmap(int32_t bitmap);
 /* In-memory resource table for ddCreateSurfaceFromResource and ddCreatePaletteFromResource:
  * stores a COPY of the bytes (BMP file bytes, or a bare information header + table + pixels)
  * under name; a second call with the same name replaces it; size 0 or bytes NULL removes
- * it. 1/0. The module instance argument of the resource calls is ignored. */
+ * it. 1/0. The module instance argument of the resource calls is ignored. A name below
+ * 65536 is a number, not an address: N stands for the name "#N" (NULL is no name). */
 LUMABLIT_API int32_t ddAddResource(const char* name, const void* bytes, int32_t size);
 
 /* ---- Library frame and display ------------------------------------------------------------ */

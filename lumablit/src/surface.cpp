@@ -17,6 +17,14 @@ std::map<std::string, std::vector<uint8_t>>& Resources() {
     return table;
 }
 
+// A resource name is text, or a number below 65536 passed in place of the address; the
+// number N is the name "#N".
+std::string ResourceKey(const char* name) {
+    const uintptr_t value = reinterpret_cast<uintptr_t>(name);
+    if (value <= 0xFFFF) return "#" + std::to_string(value);
+    return name;
+}
+
 bool ReadFile(const char* path, std::vector<uint8_t>& out, size_t limit) {
     if (!path) return false;
     FILE* f = std::fopen(path, "rb");
@@ -113,9 +121,8 @@ LB_EXPORT int32_t ddCreateSurfaceFromFile(const char* path) {
 }
 
 LB_EXPORT int32_t ddCreateSurfaceFromResource(int32_t, const char* name) {
-    if (!State().device || !name) return 0;
-    auto it = Resources().find(name);
-    return it == Resources().end() ? 0 : SurfaceFromBitmapBytes(it->second);
+    const std::vector<uint8_t>* bytes = FindResource(name);
+    return State().device && bytes ? SurfaceFromBitmapBytes(*bytes) : 0;
 }
 
 LB_EXPORT int32_t ddGetPrimarySurface(void) { return State().primary; }
@@ -232,18 +239,18 @@ LB_EXPORT int32_t ddDeleteBitmap(int32_t bitmap) {
 LB_EXPORT int32_t ddAddResource(const char* name, const void* bytes, int32_t size) {
     if (!name || size < 0) return 0;
     if (!bytes || size == 0) {
-        Resources().erase(name);
+        Resources().erase(ResourceKey(name));
         return 1;
     }
     const uint8_t* p = static_cast<const uint8_t*>(bytes);
-    Resources()[name].assign(p, p + size);
+    Resources()[ResourceKey(name)].assign(p, p + size);
     return 1;
 }
 
 namespace lb {
 const std::vector<uint8_t>* FindResource(const char* name) {
     if (!name) return nullptr;
-    auto it = Resources().find(name);
+    auto it = Resources().find(ResourceKey(name));
     return it == Resources().end() ? nullptr : &it->second;
 }
 }  // namespace lb

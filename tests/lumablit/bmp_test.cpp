@@ -64,6 +64,15 @@ TEST_F(Bitmaps, FromFileAndResource) {
     EXPECT_EQ(ddCreateSurfaceFromFile("/nonexistent/lumablit.bmp"), 0);
     EXPECT_EQ(ddLoadBitmapFile(nullptr), 0);
     ddAddResource("PIC", nullptr, 0);
+
+    // A numeric resource id in place of a name is never read as an address.
+    const char* id101 = reinterpret_cast<const char*>(uintptr_t(101));
+    EXPECT_EQ(ddCreateSurfaceFromResource(0, id101), 0);
+    EXPECT_NE(ddCreatePaletteFromResource(0, id101), 0) << "the default palette";
+    ASSERT_EQ(ddAddResource("#101", bytes.data(), int32_t(bytes.size())), 1);
+    EXPECT_EQ(ReadPixels(ddCreateSurfaceFromResource(0, id101)), (std::vector<uint8_t>{5, 6}));
+    ddAddResource(id101, nullptr, 0);
+    EXPECT_EQ(ddCreateSurfaceFromResource(0, "#101"), 0);
 }
 
 TEST_F(Bitmaps, MalformedBytesAreRefused) {
