@@ -148,7 +148,7 @@ void DeathFall(int s) {
     PosX[s] += VelX[s];
     PosY[s] = MovedPosY(PosY[s], FallSpeed[s]);
     WrapX(s);
-    FallFrame[s] += 1;
+    if (FallFrame[s] < 255) FallFrame[s] += 1;  // a very long fall keeps counting as late
 }
 
 }  // namespace PlayerModule

@@ -174,9 +174,10 @@ void DrawScenery() {
         }
         return;
     }
-    const float d = static_cast<float>(TimeOfDaySeconds() % 10);
+    // The step is worked out in double precision and the position stored back as Single.
+    const double d = TimeOfDaySeconds() % 10;
     for (int i = 0; i <= 10; ++i) {
-        SceneryX[i] -= i <= 4 ? 1.0f + d / 10.0f : 0.5f;
+        SceneryX[i] = static_cast<float>(SceneryX[i] - (i <= 4 ? 1 + d / 10 : 0.5));
         if (SceneryX[i] < 0) SceneryX[i] = 640 - SceneryX[i];
     }
     const int* rows = SceneryRows(StageNumber);

@@ -104,3 +104,83 @@ TEST_F(Renderer, ShakeRaisesTheBackgroundForOneFrame) {
     px = BackPixels();
     EXPECT_EQ(px[100 * 640 + 300], 3);
 }
+
+// A status strip sheet whose cells have their own colours: life icons 9, labels 12, out mark 10,
+// win marks 11, gauge frame 13, gauge fill 14, special opponent's panel 15.
+class Hud : public Renderer {
+protected:
+    void SetUp() override {
+        Renderer::SetUp();
+        const int32_t s = Main2::SurfCHR_2 = ddCreateSurface(576, 520);
+        ddFillRect(s, 0, 0, 576, 520, 0);
+        ddFillRect(s, 0, 0, 128, 32, 9);
+        ddFillRect(s, 128, 0, 384, 32, 12);
+        ddFillRect(s, 384, 0, 490, 18, 13);
+        ddFillRect(s, 384, 18, 490, 30, 14);
+        ddFillRect(s, 0, 96, 128, 128, 10);
+        ddFillRect(s, 0, 448, 128, 480, 11);
+        ddFillRect(s, 420, 416, 500, 448, 15);
+        VersusBannerFrame = -1;  // tally only, no banner pieces
+    }
+    static int At(const std::vector<uint8_t>& px, int x, int y) { return px[y * 640 + x]; }
+};
+
+TEST_F(Hud, LivesInTwoRowsOutMarkAndGauge) {
+    PlayerCountIdx = 3;
+    Out[0] = Out[1] = Out[2] = False;
+    Stock[0] = 6;   // 4 icons at y -5, 2 at y 15
+    Stock[1] = 12;  // 8 at most
+    Stock[2] = 3;
+    Out[3] = True;  // out mark, gauge still drawn
+    Gauge[3] = 40.5f;
+    PosX[2] = 300;  // slot 2's body clear of the strip
+    PosY[2] = 300;
+    DrawBattlefield();
+    const auto px = BackPixels();
+    // Fighter 0: lives base 60, icons 32 wide from x 80 in steps of 20.
+    EXPECT_EQ(At(px, 100, 5), 9);
+    EXPECT_EQ(At(px, 169, 5), 9);   // the fourth icon
+    EXPECT_EQ(At(px, 131, 44), 9);  // second row: two icons, x 80..131
+    EXPECT_EQ(At(px, 132, 44), 1);
+    EXPECT_EQ(At(px, 321, 44), 9);  // fighter 1: a second row of four
+    EXPECT_EQ(At(px, 322, 44), 1);
+    EXPECT_EQ(At(px, 448, 5), 9);   // fighter 2: three icons, one row
+    EXPECT_EQ(At(px, 449, 5), 1);
+    EXPECT_EQ(At(px, 380, 44), 1);
+    // Fighter 3: out mark at (512, -3); its gauge frame at (465, 22) with a 40-pixel fill.
+    EXPECT_EQ(At(px, 512, 0), 10);
+    EXPECT_EQ(At(px, 639, 28), 10);
+    EXPECT_EQ(At(px, 466, 23), 13);
+    EXPECT_EQ(At(px, 468, 30), 14);
+    EXPECT_EQ(At(px, 507, 30), 14);
+    EXPECT_EQ(At(px, 508, 30), 13);
+    EXPECT_EQ(At(px, 30, 10), 12);   // labels
+    EXPECT_EQ(At(px, 470, 10), 12);
+}
+
+TEST_F(Hud, WinTallyRowsOfFive) {
+    PlayerCountIdx = 1;
+    VersusBanner = True;
+    Wins[1] = 7;  // 5 marks at y 39 from x 167, then 2 at y 54
+    DrawBattlefield();
+    const auto px = BackPixels();
+    EXPECT_EQ(At(px, 167, 45), 11);
+    EXPECT_EQ(At(px, 166, 45), 1);
+    EXPECT_EQ(At(px, 278, 45), 11);  // fifth mark: 247..278
+    EXPECT_EQ(At(px, 279, 45), 1);
+    EXPECT_EQ(At(px, 218, 85), 11);  // second row: 167..218, y 54..85
+    EXPECT_EQ(At(px, 219, 80), 1);
+    EXPECT_EQ(At(px, 200, 86), 1);
+    EXPECT_EQ(At(px, 20, 45), 1);  // fighter 0 has no wins
+}
+
+TEST_F(Hud, SpecialRoundShowsOnlyTheOpponentsPanelForSlot1) {
+    PlayerCountIdx = 1;
+    SpecialRound = True;
+    Out[0] = Out[1] = False;
+    Stock[0] = Stock[1] = 1;
+    DrawBattlefield();
+    const auto px = BackPixels();
+    EXPECT_EQ(At(px, 231, 1), 15);  // fighter 1's life icon would lie over it
+    EXPECT_EQ(At(px, 100, 5), 9);   // fighter 0's life
+}

@@ -96,6 +96,33 @@ TEST_F(Match, LastFightersOutTogetherIsADraw) {
     EXPECT_EQ(QuitRequested, True);
 }
 
+TEST_F(Match, FightersFallingIntoThePitInTheSameFrameDraw) {
+    // Fighter 1 walks left from frame 50, fighter 0 right from frame 53: both drop into the
+    // pit and leave the field in one frame.
+    constexpr int kFighter0Right = 39;
+    Open(Key(50, "keydown", kFighter1Left) + Key(53, "keydown", kFighter0Right));
+    Wins[0] = 3;
+    Wins[1] = 1;
+    RunMatch();
+    EXPECT_EQ(Out[0], True);
+    EXPECT_EQ(Out[1], True);
+    EXPECT_EQ(Wins[0], 3);
+    EXPECT_EQ(Wins[1], 1);
+    EXPECT_EQ(VersusBannerPos[1], -120);  // the draw positions
+    EXPECT_EQ(VersusBannerPos[2], 192);
+    EXPECT_EQ(SoundCount('p', 16), 1);
+    EXPECT_EQ(MenuPage, 7);
+}
+
+TEST_F(Match, WinTallyStopsAt255) {
+    Open("");
+    Wins[0] = 255;
+    Out[1] = True;
+    FightersOut = 1;
+    VersusRoundEnd();
+    EXPECT_EQ(Wins[0], 255);
+}
+
 TEST_F(Match, RoundGoesOnWhileAFallRunsOrTwoFightersAreLeft) {
     Open("", 0, 3);
     FightersOut = 1;
