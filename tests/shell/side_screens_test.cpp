@@ -105,6 +105,54 @@ TEST_F(SideScreens, StaffRollFrameCountsAndMusic) {
     }
 }
 
+// Credits cut from a picture whose every row holds its own value (row % 251 + 1), behind a
+// frame whose transparent middle shows them: piece 0 enters at Y 456 on the first frame, and
+// the sixth closing piece (1350 below piece 15, source row 1438, X 125) is at Y 200 on frame 1005.
+TEST_F(SideScreens, StaffRollCutsItsPiecesAndDrawsTheFrameOverThem) {
+    Restart("");
+    FrameDelay = 0;
+    const int32_t staff = ddCreateSurface(436, 1612);
+    for (int y = 0; y < 1612; ++y) ddFillRect(staff, 0, y, 436, y + 1, y % 251 + 1);
+    const int32_t frame = ddCreateSurface(640, 480);
+    ddClear(frame, 250);
+    ddFillRect(frame, 100, 0, 540, 480, 0);
+    ddFillRect(frame, 0, 0, 1, 1, 0);  // the key: the top-left pixel
+    ddSetColorKey(frame, -1);
+    Main2::SurfSTAFF = staff;
+    Main2::SurfSTAFF_BACK = frame;
+
+    static std::vector<std::vector<uint8_t>> shots;
+    static long presents;
+    shots.clear();
+    presents = 0;
+    static const LumablitHost host = {nullptr, nullptr, nullptr, nullptr, [] { return GetTickCount(); }, [] {
+        ++presents;
+        if (presents == 1 || presents == 1005) {
+            std::vector<uint8_t> px(640 * 480);
+            ddGetSurfaceData(px.data(), static_cast<int32_t>(px.size()), 0);
+            shots.push_back(px);
+        }
+        PlatformFramePresented();
+    }};
+    ddSetHost(&host);
+    Main2::StaffRoll();
+    ASSERT_EQ(shots.size(), 2u);
+    auto at = [](const std::vector<uint8_t>& px, int x, int y) { return int(px[y * 640 + x]); };
+
+    EXPECT_EQ(at(shots[0], 180, 456), 0 % 251 + 1) << "piece 0, its first row";
+    EXPECT_EQ(at(shots[0], 180, 470), 14 % 251 + 1);
+    EXPECT_EQ(at(shots[0], 180, 455), 0) << "above it: black";
+    EXPECT_EQ(at(shots[0], 174, 470), 0) << "piece 0 starts at X 175";
+    EXPECT_EQ(at(shots[0], 448, 470), 15);
+    EXPECT_EQ(at(shots[0], 449, 470), 0) << "and is 274 wide";
+    EXPECT_EQ(at(shots[0], 50, 470), 250) << "the frame covers the edges";
+
+    EXPECT_EQ(at(shots[1], 130, 200), 1438 % 251 + 1);
+    EXPECT_EQ(at(shots[1], 130, 289), (1438 + 89) % 251 + 1);
+    EXPECT_EQ(at(shots[1], 124, 250), 0) << "the closing piece starts at X 125";
+    EXPECT_EQ(at(shots[1], 130, 199), 0);
+}
+
 TEST_F(SideScreens, WipeToBlackTakesFiftyFiveFrames) {
     OpenDisplay();
     FrameDelay = 10;
