@@ -184,3 +184,20 @@ TEST_F(Hud, SpecialRoundShowsOnlyTheOpponentsPanelForSlot1) {
     EXPECT_EQ(At(px, 231, 1), 15);  // fighter 1's life icon would lie over it
     EXPECT_EQ(At(px, 100, 5), 9);   // fighter 0's life
 }
+
+TEST_F(Renderer, SceneryDriftsByTheClocksLastSecondDigitAndReentersAtTheRight) {
+    PlatformHeadlessSetClock(13000);  // second 13: the fast pieces move 1.3 per frame
+    StageNumber = 0;
+    SceneryX[0] = 350;
+    SceneryX[4] = 10;
+    SceneryX[5] = 0.25f;
+    SceneryX[9] = 100;
+    DrawScenery();
+    EXPECT_FLOAT_EQ(SceneryX[0], 348.7f);
+    EXPECT_FLOAT_EQ(SceneryX[4], 8.7f);
+    EXPECT_FLOAT_EQ(SceneryX[5], 640.25f);  // -0.25 becomes 640 - (-0.25)
+    EXPECT_FLOAT_EQ(SceneryX[9], 99.5f);
+    StageNumber = 5;  // twinkles only
+    DrawScenery();
+    EXPECT_FLOAT_EQ(SceneryX[0], 348.7f);
+}
