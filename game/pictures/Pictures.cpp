@@ -157,8 +157,8 @@ void MakeOpeningSurfaces() {
 }
 
 void ReleaseOpeningSurfaces() {
-  for (int32_t& s : SurfTamberlyn) Release(s);
   Release(SurfTukkomi);
+  for (int32_t& s : SurfTamberlyn) Release(s);
 }
 
 void ShowNowLoading() {
