@@ -312,6 +312,16 @@ std::unique_ptr<Backend> MakeSdlBackend(std::string& error) {
         error = std::string("cannot open the display: ") + SDL_GetError();
         return nullptr;
     }
+    // With no display SDL falls back to a driver that shows nothing; unless asked for by
+    // name, that is no window at all.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const bool invisible = driver && (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0);
+    if (invisible && !SDL_getenv("SDL_VIDEODRIVER")) {
+        error = "cannot open the display: no window system found (is DISPLAY set?); "
+                "--headless runs without one";
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_GAMECONTROLLER | SDL_INIT_JOYSTICK);
+        return nullptr;
+    }
     SDL_Window* window = SDL_CreateWindow("BattleFiled", SDL_WINDOWPOS_CENTERED,
                                           SDL_WINDOWPOS_CENTERED, 640, 480, SDL_WINDOW_SHOWN);
     if (!window) {
