@@ -10,7 +10,7 @@
 #include "shell/BattleFiled.h"
 #include "shell/StateDump.h"
 
-void RunTestPattern();  // shell/TestPattern.cpp
+void RunTestPattern(bool windowed);  // shell/TestPattern.cpp
 
 namespace {
 
@@ -34,12 +34,13 @@ bool CaptureLastFrame(CapturedFrame& frame) {
 }
 
 constexpr const char* kUsage =
-    "usage: aerotussle [--headless [--script FILE] [--frames N]] [--test-pattern]\n"
+    "usage: aerotussle [--headless [--script FILE] [--frames N]] [--test-pattern [--windowed]]\n"
     "  --headless     no window and no sound device; a virtual clock that moves only when\n"
     "                 the game waits\n"
     "  --script FILE  headless input script, one `<frame> <command> [args]` per line\n"
     "  --frames N     headless: stop after N presented frames\n"
     "  --test-pattern the display test pattern instead of the game (Esc ends it)\n"
+    "  --windowed     the test pattern in a 640x480 window instead of full screen\n"
     "  --help         this text\n";
 
 int BadArguments(const std::string& why) {
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
     PlatformOptions options;
     bool scripted = false;
     bool testPattern = false;
+    bool windowed = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -70,6 +72,8 @@ int main(int argc, char** argv) {
             return 0;
         } else if (arg == "--test-pattern") {
             testPattern = true;
+        } else if (arg == "--windowed") {
+            windowed = true;
         } else if (arg == "--headless") {
             options.headless = true;
         } else if (arg == "--script") {
@@ -86,6 +90,7 @@ int main(int argc, char** argv) {
         }
     }
     if (scripted && !options.headless) return BadArguments("--script and --frames need --headless");
+    if (windowed && !testPattern) return BadArguments("--windowed goes with --test-pattern");
 
     if (!PlatformOpen(options)) return 1;
     static const LumablitHost host = {&HostSdlWindow,  &HostShowCursor, &HostEnableWindow,
@@ -98,8 +103,10 @@ int main(int argc, char** argv) {
         ddQuit();
         std::exit(code);
     });
+    static bool patternWindowed = false;
+    patternWindowed = windowed;
     BattleFiledEvents pattern;
-    pattern.Form_Activate = &RunTestPattern;
+    pattern.Form_Activate = [] { RunTestPattern(patternWindowed); };
     PlatformRun(testPattern ? pattern : Main2::BattleFiledHandlers());
     const int code = PlatformExitCode();
     PlatformClose();

@@ -1,5 +1,7 @@
-// Display test pattern (aerotussle --test-pattern): colour bars, a palette strip, bouncing
-// keyed sprites and a stretched window around one of them. Esc (or closing the window) ends it.
+// Display test pattern (aerotussle --test-pattern [--windowed]): colour bars, a palette strip,
+// bouncing keyed sprites and a stretched window around one of them. Esc (or closing the
+// window) ends it. Full screen draws 8-bit palette indices; a window has the desktop's depth,
+// so there every entry becomes that entry's colour through ddColor.
 #include <cmath>
 
 #include "lumablit.h"
@@ -18,6 +20,11 @@ constexpr int kBarBase = 1;     // 1..8: the bars
 constexpr int kGreyBase = 16;   // 16..47: grey ramp
 constexpr int kHueBase = 48;    // 48..255: hue wheel
 constexpr int kSpriteKey = 255;
+
+LumablitPaletteEntry gPalette[256];
+int32_t gPixel[256];  // pixel value of each palette entry on the display
+
+int32_t Px(int index) { return gPixel[index & 0xFF]; }
 
 void MakePalette(LumablitPaletteEntry* pal) {
     for (int i = 0; i < 256; ++i) pal[i] = {0, 0, 0, 0};
@@ -43,25 +50,25 @@ void MakePalette(LumablitPaletteEntry* pal) {
 int32_t MakeSprite(int colour) {
     const int32_t s = ddCreateSurface(32, 32);
     if (!s) return 0;
-    ddFillRect(s, 0, 0, 32, 32, kSpriteKey);
+    ddFillRect(s, 0, 0, 32, 32, Px(kSpriteKey));
     for (int y = 0; y < 32; ++y) {
         const double dy = y - 15.5;
         const int half = static_cast<int>(std::sqrt(std::fmax(0.0, 15.5 * 15.5 - dy * dy)));
-        ddFillRect(s, 16 - half, y, 16 + half, y + 1, colour + (y < 12 ? 2 : 0));
+        ddFillRect(s, 16 - half, y, 16 + half, y + 1, Px(colour + (y < 12 ? 2 : 0)));
     }
-    ddFillRect(s, 10, 8, 14, 12, kBarBase);  // highlight
-    ddSetColorKey(s, kSpriteKey);
+    ddFillRect(s, 10, 8, 14, 12, Px(kBarBase));  // highlight
+    ddSetColorKey(s, Px(kSpriteKey));
     return s;
 }
 
 void DrawFrame(const int32_t* sprites, int count, long frame) {
-    ddClear(0, 0);
+    ddClear(0, Px(0));
     const int barW = 640 / kBarCount;
-    for (int i = 0; i < kBarCount; ++i) ddFillRect(0, i * barW, 0, (i + 1) * barW, 240, kBarBase + i);
-    for (int i = 0; i < 32; ++i) ddFillRect(0, i * 20, 240, i * 20 + 20, 270, kGreyBase + i);
+    for (int i = 0; i < kBarCount; ++i) ddFillRect(0, i * barW, 0, (i + 1) * barW, 240, Px(kBarBase + i));
+    for (int i = 0; i < 32; ++i) ddFillRect(0, i * 20, 240, i * 20 + 20, 270, Px(kGreyBase + i));
     for (int x = 0; x < 640; ++x) {
         const int index = kHueBase + (x + static_cast<int>(frame) * 2) % (256 - kHueBase - 1);
-        ddFillRect(0, x, 270, x + 1, 300, index);
+        ddFillRect(0, x, 270, x + 1, 300, Px(index));
     }
     double zoomX = 0, zoomY = 0;
     for (int i = 0; i < count; ++i) {
@@ -75,21 +82,25 @@ void DrawFrame(const int32_t* sprites, int count, long frame) {
         }
     }
     // The 128x96 window around the first ball, enlarged twice, in the lower right.
-    ddFillRect(0, 372, 276, 632, 472, kBarBase);
+    ddFillRect(0, 372, 276, 632, 472, Px(kBarBase));
     Lumablit_Declarations_Test::BlitFX(ddGetBackSurface(), 0, zoomX, zoomY, 128, 96, 256, 192,
                                        374, 278, 0);
 }
 
 }  // namespace
 
-void RunTestPattern() {
+void RunTestPattern(bool windowed) {
     ddSetBitDepth(8);
     const int32_t hwnd = BattleFiledHwnd();
-    if (!ddInit(hwnd, 640, 480, 5)) return;
-    LumablitPaletteEntry pal[256];
-    MakePalette(pal);
-    const int32_t palette = ddCreatePalette(pal);
+    if (!ddInit(hwnd, 640, 480, windowed ? 0 : 5)) return;
+    MakePalette(gPalette);
+    const int32_t palette = ddCreatePalette(gPalette);
     ddSetPalette(0, palette);
+    const bool indexed = ddGetSurfaceBitCount() == 8;
+    for (int i = 0; i < 256; ++i) {
+        const LumablitPaletteEntry& e = gPalette[i];
+        gPixel[i] = indexed ? i : ddColor(e.red | e.green << 8 | e.blue << 16);
+    }
     DoEvents();
     EnableWindow(hwnd, true);
 

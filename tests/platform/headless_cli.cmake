@@ -19,6 +19,7 @@ run(2 --bogus)
 run(2 --headless --frames)
 run(2 --headless --frames -3)
 run(2 --script s.txt)
+run(2 --windowed)
 run(0 --help)
 
 file(WRITE ${WORK}/bad.txt "0 keydown 13\n5 keydwn 27\n")
