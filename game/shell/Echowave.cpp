@@ -121,7 +121,7 @@ int32_t LoadSound(const std::string& path, int32_t flag) {
     }
 }
 
-void SoundError(const std::string& text) { MessageBox(text, "Echowell.Dll"); }
+void SoundError(const std::string& text) { MessageBox(text, "Echowell.Dll", MessageIcon::Exclamation); }
 
 void SoundTerm() {
     if (SoundDevice != 0) dsTerminate(SoundDevice);

@@ -261,8 +261,8 @@ bool SetCursorPos(int32_t x, int32_t y) {
     return Cur().backend->SetCursor(x, y);
 }
 
-void MessageBox(const std::string& text, const std::string& caption) {
-    Cur().backend->Message(text, caption);
+void MessageBox(const std::string& text, const std::string& caption, MessageIcon icon) {
+    Cur().backend->Message(text, caption, icon);
 }
 
 uint32_t GetTickCount() {

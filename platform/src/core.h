@@ -33,7 +33,7 @@ public:
     virtual bool GetCursor(int32_t& x, int32_t& y) = 0;
     virtual bool SetCursor(int32_t x, int32_t y) = 0;
     virtual void SetTitle(const std::string& title) = 0;
-    virtual void Message(const std::string& text, const std::string& caption) = 0;
+    virtual void Message(const std::string& text, const std::string& caption, MessageIcon icon) = 0;
     virtual uint32_t Joystick(JOYINFOEX& info) = 0;
     virtual int32_t WindowHandle() = 0;
     virtual void* SdlWindow(int32_t hwnd) = 0;

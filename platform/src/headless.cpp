@@ -66,7 +66,7 @@ public:
     void SetTitle(const std::string& title) override {
         if (!quiet_) std::fprintf(stderr, "Label1: %s\n", title.c_str());
     }
-    void Message(const std::string& text, const std::string& caption) override {
+    void Message(const std::string& text, const std::string& caption, MessageIcon) override {
         std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());
     }
 

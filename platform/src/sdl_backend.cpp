@@ -175,8 +175,10 @@ public:
 
     void SetTitle(const std::string& title) override { SDL_SetWindowTitle(window_, title.c_str()); }
 
-    void Message(const std::string& text, const std::string& caption) override {
-        if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), text.c_str(),
+    void Message(const std::string& text, const std::string& caption, MessageIcon icon) override {
+        const Uint32 kind =
+            icon == MessageIcon::Exclamation ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_INFORMATION;
+        if (SDL_ShowSimpleMessageBox(kind, caption.c_str(), text.c_str(),
                                      window_) != 0)
             std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());
     }

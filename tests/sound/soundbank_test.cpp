@@ -21,9 +21,13 @@ namespace fs = std::filesystem;
 namespace {
 std::vector<std::string> Log;
 std::vector<std::pair<std::string, std::string>> Boxes;
+std::vector<MessageIcon> BoxIcons;
 }  // namespace
 
-void MessageBox(const std::string& text, const std::string& caption) { Boxes.emplace_back(text, caption); }
+void MessageBox(const std::string& text, const std::string& caption, MessageIcon icon) {
+    Boxes.emplace_back(text, caption);
+    BoxIcons.push_back(icon);
+}
 bool PlatformIsHeadless() { return true; }
 namespace SUPER_MODULE {
 void HideCursor(Flag hide) { Log.push_back("HideCursor(" + std::to_string(hide) + ")"); }
@@ -60,6 +64,7 @@ protected:
     void SetUp() override {
         Log.clear();
         Boxes.clear();
+        BoxIcons.clear();
         Creates.clear();
         InitResult = 77;
         RefuseSize = -1;
@@ -107,6 +112,7 @@ TEST_F(SoundBank, NoDeviceShowsOneMessageAndLoadsNothing) {
     ASSERT_EQ(Boxes.size(), 1u);
     EXPECT_EQ(Boxes[0].first, kNoDevice);
     EXPECT_EQ(Boxes[0].second, "Echowell.Dll");
+    EXPECT_EQ(BoxIcons[0], MessageIcon::Exclamation);
     EXPECT_TRUE(Creates.empty());
     for (int32_t b : Main2::SoundBuf) EXPECT_EQ(b, 0);
     Echowave::SoundTerm();

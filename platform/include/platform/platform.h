@@ -85,8 +85,9 @@ int ShowCursor(bool show);
 bool GetCursorPos(int32_t* x, int32_t* y);
 bool SetCursorPos(int32_t x, int32_t y);
 
-// Message box with an OK button (stderr when headless).
-void MessageBox(const std::string& text, const std::string& caption);
+// Message box with an OK button (stderr when headless); waits for the OK.
+enum class MessageIcon { None, Exclamation };
+void MessageBox(const std::string& text, const std::string& caption, MessageIcon icon = MessageIcon::None);
 
 // ---- Time -------------------------------------------------------------------------------------
 
