@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     PlatformOptions options;
     bool scripted = false;
     bool testPattern = false;
-    bool windowed = false;
+    static bool windowed = false;  // read by the activation handler below
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -103,10 +103,8 @@ int main(int argc, char** argv) {
         ddQuit();
         std::exit(code);
     });
-    static bool patternWindowed = false;
-    patternWindowed = windowed;
     BattleFiledEvents pattern;
-    pattern.Form_Activate = [] { RunTestPattern(patternWindowed); };
+    pattern.Form_Activate = [] { RunTestPattern(windowed); };
     PlatformRun(testPattern ? pattern : Main2::BattleFiledHandlers());
     const int code = PlatformExitCode();
     PlatformClose();

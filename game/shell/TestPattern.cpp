@@ -21,7 +21,6 @@ constexpr int kGreyBase = 16;   // 16..47: grey ramp
 constexpr int kHueBase = 48;    // 48..255: hue wheel
 constexpr int kSpriteKey = 255;
 
-LumablitPaletteEntry gPalette[256];
 int32_t gPixel[256];  // pixel value of each palette entry on the display
 
 int32_t Px(int index) { return gPixel[index & 0xFF]; }
@@ -93,12 +92,13 @@ void RunTestPattern(bool windowed) {
     ddSetBitDepth(8);
     const int32_t hwnd = BattleFiledHwnd();
     if (!ddInit(hwnd, 640, 480, windowed ? 0 : 5)) return;
-    MakePalette(gPalette);
-    const int32_t palette = ddCreatePalette(gPalette);
+    LumablitPaletteEntry pal[256];
+    MakePalette(pal);
+    const int32_t palette = ddCreatePalette(pal);
     ddSetPalette(0, palette);
     const bool indexed = ddGetSurfaceBitCount() == 8;
     for (int i = 0; i < 256; ++i) {
-        const LumablitPaletteEntry& e = gPalette[i];
+        const LumablitPaletteEntry& e = pal[i];
         gPixel[i] = indexed ? i : ddColor(e.red | e.green << 8 | e.blue << 16);
     }
     DoEvents();
